@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+namespace parlomatic {
+
+inline constexpr int keyNameCount = 86;
+
+// The 86 entry names of [Engine.Input] that can carry a binding, in their fixed
+// order (index 0 to 85). The letters I, P, R and Y are deliberately absent.
+const QStringList& KeyNameTable();
+
+} // namespace parlomatic

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "cli/CliCommand.h"
+
+namespace parlomatic::cli {
+
+// Each sub-command lives in a file of its own and is listed in Commands.cpp.
+CliCommand catalogueCommand();
+
+} // namespace parlomatic::cli

@@ -1,0 +1,77 @@
+#include "cli/CliCommand.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+using namespace parlomatic::cli;
+
+namespace {
+
+QString helpText(const QCommandLineParser& parser) {
+    QString text = parser.helpText();
+    text += QStringLiteral("\nCommands:\n");
+    for (const CliCommand& command : cliCommands())
+        text += QStringLiteral("  %1\n      %2\n").arg(command.synopsis, command.summary);
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("parlomatic-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PARLOMATIC_VERSION));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Binds voicepack taunts to keys in the game profile kvuser.ini, from the command line."));
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption profileOption(
+        QStringLiteral("profile"), QStringLiteral("The profile to work on (default: kvuser.ini beside this program)."),
+        QStringLiteral("PATH"));
+    parser.addOption(profileOption);
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run (see below)."));
+
+    if (!parser.parse(QCoreApplication::arguments())) {
+        err << parser.errorText() << Qt::endl;
+        return exitUsage;
+    }
+    if (parser.isSet(helpOption)) {
+        out << helpText(parser);
+        return exitOk;
+    }
+    if (parser.isSet(versionOption)) {
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
+        return exitOk;
+    }
+
+    QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) {
+        err << "No command given.\n\n" << helpText(parser);
+        return exitUsage;
+    }
+    const QString name = positional.takeFirst();
+    for (const CliCommand& command : cliCommands()) {
+        if (command.name != name)
+            continue;
+        CliContext context{parser.isSet(profileOption)
+                               ? parser.value(profileOption)
+                               : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kvuser.ini")),
+                           out, err};
+        const int status = command.run(context, positional);
+        out.flush();
+        err.flush();
+        return status;
+    }
+    err << "Unknown command \"" << name << "\". Run parlomatic-cli --help for the list." << Qt::endl;
+    return exitUsage;
+}

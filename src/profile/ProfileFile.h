@@ -1,0 +1,37 @@
+#pragma once
+
+#include "profile/Result.h"
+
+#include <QString>
+
+namespace parlomatic {
+
+// One profile file (kvuser.ini) and the two operations through which the
+// program reads and writes single entries of it. Nothing is cached: every
+// call reads the file again, so changes made by the game are seen at once.
+class ProfileFile {
+public:
+    explicit ProfileFile(QString profilePath = {}) : m_profilePath(std::move(profilePath)) {}
+
+    const QString& profilePath() const { return m_profilePath; }
+
+    // Value of key in the first section named section (both matched without
+    // regard to ASCII case, surrounding blanks of the arguments ignored), trimmed
+    // and with one pair of outer quotes removed, cut to capacity - 1 characters.
+    // A missing file, section or key gives defaultValue without its trailing
+    // blanks (also cut to capacity - 1). capacity <= 0 gives an empty text.
+    QString ReadEntry(const QString& section, const QString& key, const QString& defaultValue, int capacity) const;
+
+    // Gives key in section the value: replaces the value of the first matching
+    // entry in place, or inserts the entry after the section's last entry, or
+    // appends the section. Every other byte of the file stays as it was. The
+    // file is replaced atomically. Fails, writing nothing, for names or values
+    // holding CR, LF or NUL, a section holding ']', an empty key, a key holding
+    // '=' or starting with ';' or '[', a missing folder, or an unwritable file.
+    Result WriteEntry(const QString& section, const QString& key, const QString& value) const;
+
+private:
+    QString m_profilePath;
+};
+
+} // namespace parlomatic

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+namespace parlomatic {
+
+enum class MessageIcon { None, Information, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// A modal message box as the logic wants it shown.
+struct MessageRequest {
+    QString text;
+    QString title;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageAnswer defaultButton = MessageAnswer::Ok;
+
+    friend bool operator==(const MessageRequest&, const MessageRequest&) = default;
+};
+
+// An open-file dialog that offers only files named fileName, starts in
+// initialDir and accepts only files that exist.
+struct OpenFileRequest {
+    QString title;
+    QString fileName;
+    QString initialDir;
+};
+
+// The only way the program's logic talks to the user. The windows implement it
+// with real dialogs; tests implement it with scripted answers.
+class UserInteraction {
+public:
+    virtual ~UserInteraction() = default;
+
+    // Shows the box modally and returns the button pressed.
+    virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
+    // Returns the full path of the chosen file, or an empty text when cancelled.
+    virtual QString chooseOpenFile(const OpenFileRequest& request) = 0;
+    // Opens the address in the default browser; failure is not reported.
+    virtual void openInBrowser(const QString& address) = 0;
+};
+
+} // namespace parlomatic

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "profile/UserInteraction.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace parlomatic::test {
+
+// A UserInteraction for tests: records every question in order and answers
+// from scripted queues. A message box with no scripted answer gets its default
+// button; a file dialog with no scripted answer is cancelled.
+class ScriptedInteraction : public UserInteraction {
+public:
+    QList<MessageRequest> messages;
+    QList<OpenFileRequest> fileDialogs;
+    QStringList openedAddresses;
+
+    QList<MessageAnswer> messageAnswers;
+    QStringList fileAnswers;
+
+    MessageAnswer showMessage(const MessageRequest& request) override {
+        messages.append(request);
+        return messageAnswers.isEmpty() ? request.defaultButton : messageAnswers.takeFirst();
+    }
+
+    QString chooseOpenFile(const OpenFileRequest& request) override {
+        fileDialogs.append(request);
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+
+    void openInBrowser(const QString& address) override { openedAddresses.append(address); }
+};
+
+} // namespace parlomatic::test
