@@ -1,0 +1,54 @@
+#include "catalogue/VoicePackCatalogue.h"
+
+namespace parlomatic {
+
+namespace {
+
+// The notes shown when a voicepack that needs an extra download is chosen.
+// Lines are separated by CR LF; the blanks at the start of lines are part of the text.
+QString bonusPackNote() {
+    return QStringLiteral("This Voice is part of the UT Bonuspack.\r\n"
+                          " Make sure you have installed this pack, before you use it.");
+}
+
+QString bonusPackMale2Note() {
+    return bonusPackNote() + QStringLiteral("\r\nMost of the Taunts are identical to UT Male2.");
+}
+
+QString customPackNote() {
+    return QStringLiteral("This is not a standard Voicepack.\r\n"
+                          " Make sure you have installed this pack, before you use it");
+}
+
+QString germanCustomPackNote() {
+    return customPackNote() + QStringLiteral("\r\n This customvoicepack is in german language");
+}
+
+} // namespace
+
+const std::array<VoicePackInfo, voicePackCount>& VoicePackCatalogue() {
+    static const std::array<VoicePackInfo, voicePackCount> catalogue{{
+        {QStringLiteral("grunt1package.Voicegrunt1"), QStringLiteral("Kelvanor Male"), {}},
+        {QStringLiteral("Botpack.VoiceMaleOne"), QStringLiteral("Unreal Tournament Male Nr1"), {}},
+        {QStringLiteral("Botpack.VoiceMaleTwo"), QStringLiteral("Unreal Tournament Male Nr2"), {}},
+        {QStringLiteral("BotPack.VoiceFemaleOne"), QStringLiteral("Unreal Tournament Female Nr1"), {}},
+        {QStringLiteral("BotPack.VoiceFemaleTwo"), QStringLiteral("Unreal Tournament Female Nr2"), {}},
+        {QStringLiteral("BotPack.VoiceBoss"), QStringLiteral("Unreal Tournament Boss Voice"), {}},
+        {QStringLiteral("MultiMesh.SkaarjVoice"), QStringLiteral("Skaarj Hybrid Voice"), bonusPackNote()},
+        {QStringLiteral("MultiMesh.naliVoice"), QStringLiteral("Nali Voice"), bonusPackMale2Note()},
+        {QStringLiteral("MultiMesh.CowVoice"), QStringLiteral("Nali Warcow Voice"), bonusPackMale2Note()},
+        {QStringLiteral("flanders.flanders"), QStringLiteral("Ned Flanders Voicepack"), customPackNote()},
+        {QStringLiteral("DeadeyePackage.VoiceDeadeye"), QStringLiteral("Deadeye Voicepack"), customPackNote()},
+        {QStringLiteral("MarinesPackage.VoiceMarines"), QStringLiteral("Marines Voicepack"), {}},
+        {QStringLiteral("DR_BOSS.DR_BOSS"), QStringLiteral("DR.Boss Voicepack(german)"), germanCustomPackNote()},
+        {QStringLiteral("DaggetPackage.VoiceDagget"), QStringLiteral("Dagget Voicepack"), customPackNote()},
+        {QStringLiteral("commandovoice2.commandovoice1"), QStringLiteral("KV Commando2 Voicepack"), customPackNote()},
+    }};
+    return catalogue;
+}
+
+QString voiceDefault() {
+    return QStringLiteral("noVoice").leftJustified(30, QLatin1Char(' '));
+}
+
+} // namespace parlomatic
