@@ -33,7 +33,10 @@ int main(int argc, char* argv[]) {
     parser.setApplicationDescription(
         QStringLiteral("Binds voicepack taunts to keys in the game profile kvuser.ini, from the command line."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-    const QCommandLineOption helpOption = parser.addHelpOption();
+    // Not addHelpOption(): it would also add --help-all, which parse() leaves unhandled.
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Displays this help."));
+    parser.addOption(helpOption);
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption profileOption(
         QStringLiteral("profile"), QStringLiteral("The profile to work on (default: kvuser.ini beside this program)."),
