@@ -1,5 +1,5 @@
-#include "cli/CliCommand.h"
 #include "cli/Commands.h"
+#include "cli/CliCommand.h"
 
 namespace parlomatic::cli {
 
