@@ -5,19 +5,55 @@
 #include <QStringView>
 
 #include <array>
-#include <initializer_list>
+#include <utility>
+#include <vector>
 
 namespace parlomatic {
 
 namespace {
+
+using Labels = std::vector<QStringView>;
+
+// The reports (type 4, indexes 0 to 16) that most Unreal Tournament voices share
+// word for word; Male Nr2 and the bonus-pack voices add "Medic! " as index 17.
+Labels utReports() {
+    return {u"Base is uncovered!",
+            u"Somebody get our flag Back!",
+            u"I've got the flag",
+            u"I've Got your back",
+            u"I'm hit!",
+            u"Man down!",
+            u"I'm under heavy attack!",
+            u"You got point",
+            u"I've got our flag",
+            u"I'm in position",
+            u"Hang in there",
+            u"Control point is secure",
+            u"Enemy flag carrier is here",
+            u"I need some backup",
+            u"Incoming!",
+            u"I've got your back",
+            u"Objective destroyed"};
+}
+
+Labels utReportsWithMedic() {
+    Labels labels = utReports();
+    labels.push_back(u"Medic! ");
+    return labels;
+}
+
+// The orders (type 2, indexes 0 to 4) that the bonus-pack voices share.
+Labels bonusPackOrders() {
+    return {u"Defend the base", u"Hold this position", u"Assault the base", u"Cover me",
+            u"Engage according to parameter"};
+}
 
 // Builds a table from runs: consecutive slots of one speech type whose speech
 // indexes rise by one from slot to slot, written as the slot range, the type,
 // the first index and the labels in slot order.
 class TableBuilder {
 public:
-    TableBuilder& run(int firstSlot, int lastSlot, qint16 type, qint16 firstIndex,
-                      std::initializer_list<QStringView> labels) {
+    TableBuilder& run(int firstSlot, int lastSlot, qint16 type, qint16 firstIndex, const Labels& labels) {
         Q_ASSERT(firstSlot == static_cast<int>(m_table.entries.size()));
         Q_ASSERT(lastSlot - firstSlot + 1 == static_cast<int>(labels.size()));
         qint16 index = firstIndex;
@@ -100,11 +136,7 @@ TauntTable maleTwo() {
         .run(5, 9, 2, 0,
              {u"Defend the base", u"Hold this position", u"Assault the base", u"Cover me",
               u"Engage according to parameters"})
-        .run(10, 27, 4, 0,
-             {u"Base is uncovered!", u"Somebody get our flag Back!", u"I've got the flag", u"I've Got your back",
-              u"I'm hit!", u"Man down!", u"I'm under heavy attack!", u"You got point", u"I've got our flag",
-              u"I'm in position", u"Hang in there", u"Control point is secure", u"Enemy flag carrier is here",
-              u"I need some backup", u"Incoming!", u"I've got your back", u"Objective destroyed", u"Medic! "})
+        .run(10, 27, 4, 0, utReportsWithMedic())
         .run(28, 52, 3, 0,
              {u"Eat that!",
               u"You liked that?",
@@ -141,11 +173,7 @@ TauntTable femaleOne() {
         .run(3, 4, 1, 0, {u"Same team!", u"On your team"})
         .run(5, 9, 2, 0,
              {u"Defend the base", u"Hold this position", u"assault the base", u"Cover me", u"Engage to parameter"})
-        .run(10, 26, 4, 0,
-             {u"Base is uncovered!", u"Somebody get our flag Back!", u"I've got the flag", u"I've Got your back",
-              u"I'm hit!", u"Man down!", u"I'm under heavy attack!", u"You got point", u"I've got our flag",
-              u"I'm in position", u"Hang in there", u"Control point is secure", u"Enemy flag carrier is here",
-              u"I need some backup", u"Incoming!", u"I've got your back", u"Objective destroyed"})
+        .run(10, 26, 4, 0, utReports())
         .placeholder(27)
         .placeholder(28)
         .run(29, 50, 3, 0,
@@ -180,11 +208,7 @@ TauntTable femaleTwo() {
         .run(0, 2, 0, 0, {u"Got it", u"Roger", u"On My Way"})
         .run(3, 4, 1, 0, {u"Hey!  Same team!", u"On your team"})
         .run(5, 9, 2, 0, {u"Defend", u"Hold this position", u"Attack", u"Cover me", u"Engage according to parameter"})
-        .run(10, 26, 4, 0,
-             {u"Base is uncovered!", u"Somebody get our flag Back!", u"I've got the flag", u"I've Got your back",
-              u"I'm hit!", u"Man down!", u"I'm under heavy attack!", u"You got point", u"I've got our flag",
-              u"I'm in position", u"Hang in there", u"Control point is secure", u"Enemy flag carrier is here",
-              u"I need some backup", u"Incoming!", u"I've got your back", u"Objective destroyed"})
+        .run(10, 26, 4, 0, utReports())
         .placeholder(27)
         .run(28, 54, 3, 0,
              {u"Eat that!",
@@ -260,14 +284,8 @@ TauntTable skaarjHybrid() {
     return TableBuilder()
         .run(0, 2, 0, 0, {u"Got it", u"Roger", u"On My Way"})
         .run(3, 4, 1, 0, {u"Same team!", u"On your team"})
-        .run(5, 9, 2, 0,
-             {u"Defend the base", u"Hold this position", u"Assault the base", u"Cover me",
-              u"Engage according to parameter"})
-        .run(10, 27, 4, 0,
-             {u"Base is uncovered!", u"Somebody get our flag Back!", u"I've got the flag", u"I've Got your back",
-              u"I'm hit!", u"Man down!", u"I'm under heavy attack!", u"You got point", u"I've got our flag",
-              u"I'm in position", u"Hang in there", u"Control point is secure", u"Enemy flag carrier is here",
-              u"I need some backup", u"Incoming!", u"I've got your back", u"Objective destroyed", u"Medic! "})
+        .run(5, 9, 2, 0, bonusPackOrders())
+        .run(10, 27, 4, 0, utReportsWithMedic())
         .run(28, 52, 3, 0,
              {u"$#%#! (strange Sounds1)",
               u"%&$## (strange Sounds2)",
@@ -301,15 +319,9 @@ TauntTable nali() {
     return TableBuilder()
         .run(0, 2, 0, 0, {u"Habouji!", u"Nouwandi!", u"Qupada!"})
         .run(3, 4, 1, 0, {u"Mouhaga!", u"Batai d va!"})
-        .run(5, 9, 2, 0,
-             {u"Defend the base", u"Hold this position", u"Assault the base", u"Cover me",
-              u"Engage according to parameter"})
+        .run(5, 9, 2, 0, bonusPackOrders())
         .run(10, 11, 2, 10, {u"Take their flag", u"Search and destroy"})
-        .run(12, 29, 4, 0,
-             {u"Base is uncovered!", u"Somebody get our flag Back!", u"I've got the flag", u"I've Got your back",
-              u"I'm hit!", u"Man down!", u"I'm under heavy attack!", u"You got point", u"I've got our flag",
-              u"I'm in position", u"Hang in there", u"Control point is secure", u"Enemy flag carrier is here",
-              u"I need some backup", u"Incoming!", u"I've got your back", u"Objective destroyed", u"Medic! "})
+        .run(12, 29, 4, 0, utReportsWithMedic())
         .run(30, 35, 3, 0, {u"Bywonda!", u"Habouji!", u"Nouwandi!", u"Qupada!", u"Mouhaga!", u"Batai d va!"})
         .take();
 }
@@ -317,15 +329,9 @@ TauntTable nali() {
 TauntTable naliWarcow() {
     return TableBuilder()
         .run(0, 1, 0, 0, {u"Moomuo", u"Moo"})
-        .run(2, 6, 2, 0,
-             {u"Defend the base", u"Hold this position", u"Assault the base", u"Cover me",
-              u"Engage according to parameter"})
+        .run(2, 6, 2, 0, bonusPackOrders())
         .run(7, 8, 2, 10, {u"Take their flag", u"Search and destroy"})
-        .run(9, 26, 4, 0,
-             {u"Base is uncovered!", u"Somebody get our flag Back!", u"I've got the flag", u"I've Got your back",
-              u"I'm hit!", u"Man down!", u"I'm under heavy attack!", u"You got point", u"I've got our flag",
-              u"I'm in position", u"Hang in there", u"Control point is secure", u"Enemy flag carrier is here",
-              u"I need some backup", u"Incoming!", u"I've got your back", u"Objective destroyed", u"Medic! "})
+        .run(9, 26, 4, 0, utReportsWithMedic())
         .take();
 }
 
