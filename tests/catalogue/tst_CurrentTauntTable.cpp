@@ -1,10 +1,12 @@
 #include "catalogue/CurrentTauntTable.h"
 #include "catalogue/TauntTable.h"
 #include "catalogue/VoicePackCatalogue.h"
+#include "support/VoicepackRows.h"
 
 #include <QTest>
 
 using namespace parlomatic;
+using namespace parlomatic::test;
 
 class CurrentTauntTableTest : public QObject {
     Q_OBJECT
@@ -17,11 +19,7 @@ private slots:
             QCOMPARE(current.slot(slot), TauntEntry{});
     }
 
-    void loadCopiesTable_data() {
-        QTest::addColumn<int>("voicepack");
-        for (int voicepack = 0; voicepack < voicePackCount; ++voicepack)
-            QTest::addRow("voicepack %d", voicepack) << voicepack;
-    }
+    void loadCopiesTable_data() { addVoicepackRows(); }
     void loadCopiesTable() {
         QFETCH(int, voicepack);
         CurrentTauntTable current;

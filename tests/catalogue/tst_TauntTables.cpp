@@ -1,5 +1,6 @@
 #include "catalogue/TauntTable.h"
 #include "catalogue/VoicePackCatalogue.h"
+#include "support/VoicepackRows.h"
 
 #include <QList>
 #include <QSet>
@@ -9,6 +10,7 @@
 #include <utility>
 
 using namespace parlomatic;
+using namespace parlomatic::test;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -222,11 +224,7 @@ private slots:
         QCOMPARE(found, placeholderSlots);
     }
 
-    void typeIndexPairsUnique_data() {
-        QTest::addColumn<int>("voicepack");
-        for (int voicepack = 0; voicepack < voicePackCount; ++voicepack)
-            QTest::addRow("voicepack %d", voicepack) << voicepack;
-    }
+    void typeIndexPairsUnique_data() { addVoicepackRows(); }
     void typeIndexPairsUnique() {
         QFETCH(int, voicepack);
         QSet<TypeIndex> seen;

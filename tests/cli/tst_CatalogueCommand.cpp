@@ -2,6 +2,7 @@
 #include "catalogue/TauntTable.h"
 #include "catalogue/VoicePackCatalogue.h"
 #include "support/CliRunner.h"
+#include "support/VoicepackRows.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -45,27 +46,23 @@ private slots:
             QCOMPARE(keys.at(index).toString(), KeyNameTable().at(index));
     }
 
-    void jsonVoicepacks_data() {
-        QTest::addColumn<int>("index");
-        for (int index = 0; index < voicePackCount; ++index)
-            QTest::addRow("voicepack %d", index) << index;
-    }
+    void jsonVoicepacks_data() { addVoicepackRows(); }
     void jsonVoicepacks() {
-        QFETCH(int, index);
+        QFETCH(int, voicepack);
         const QJsonArray voicepacks = m_json.value(QStringLiteral("voicepacks")).toArray();
         QCOMPARE(voicepacks.size(), voicePackCount);
-        const QJsonObject voicepack = voicepacks.at(index).toObject();
-        const VoicePackInfo& info = VoicePackCatalogue().at(static_cast<std::size_t>(index));
-        QCOMPARE(sortedKeys(voicepack),
+        const QJsonObject record = voicepacks.at(voicepack).toObject();
+        const VoicePackInfo& info = VoicePackCatalogue().at(static_cast<std::size_t>(voicepack));
+        QCOMPARE(sortedKeys(record),
                  (QStringList{QStringLiteral("classPath"), QStringLiteral("displayName"), QStringLiteral("index"),
                               QStringLiteral("note"), QStringLiteral("taunts")}));
-        QCOMPARE(voicepack.value(QStringLiteral("index")).toInt(-1), index);
-        QCOMPARE(voicepack.value(QStringLiteral("classPath")).toString(), info.classPath);
-        QCOMPARE(voicepack.value(QStringLiteral("displayName")).toString(), info.displayName);
-        QCOMPARE(voicepack.value(QStringLiteral("note")).toString(), info.note);
+        QCOMPARE(record.value(QStringLiteral("index")).toInt(-1), voicepack);
+        QCOMPARE(record.value(QStringLiteral("classPath")).toString(), info.classPath);
+        QCOMPARE(record.value(QStringLiteral("displayName")).toString(), info.displayName);
+        QCOMPARE(record.value(QStringLiteral("note")).toString(), info.note);
 
-        const std::vector<TauntEntry>& entries = TauntTableFor(index).entries;
-        const QJsonArray taunts = voicepack.value(QStringLiteral("taunts")).toArray();
+        const std::vector<TauntEntry>& entries = TauntTableFor(voicepack).entries;
+        const QJsonArray taunts = record.value(QStringLiteral("taunts")).toArray();
         QCOMPARE(taunts.size(), static_cast<qsizetype>(entries.size()));
         for (qsizetype slot = 0; slot < taunts.size(); ++slot) {
             const QJsonObject taunt = taunts.at(slot).toObject();
