@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <utility>
+
 namespace parlomatic {
 
 // One profile file (kvuser.ini) and the two operations through which the
