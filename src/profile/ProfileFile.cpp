@@ -1,0 +1,140 @@
+#include "profile/ProfileFile.h"
+
+#include "profile/ProfileText.h"
+#include "profile/Windows1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace parlomatic {
+
+namespace {
+
+// The profile functions ignore spaces (not tabs) around the section and key they are given.
+QStringView withoutSurroundingSpaces(QStringView text) {
+    while (text.startsWith(u' '))
+        text = text.sliced(1);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text;
+}
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\v';
+}
+
+// The key as the file's reader will see it once written: without blanks, tabs and vertical tabs at its ends.
+QStringView keyAsParsed(QStringView key) {
+    while (!key.isEmpty() && isBlank(key.front()))
+        key = key.sliced(1);
+    while (!key.isEmpty() && isBlank(key.back()))
+        key.chop(1);
+    return key;
+}
+
+bool hasLineBreakOrNul(QStringView text) {
+    return text.contains(u'\r') || text.contains(u'\n') || text.contains(QChar(u'\0'));
+}
+
+// Arguments that would add lines or sections of their own to the file, or
+// write an entry that can never be read back, are refused.
+std::optional<QString> argumentProblem(QStringView section, QStringView key, QStringView value) {
+    if (hasLineBreakOrNul(section))
+        return u"The section name must not contain a line break or a NUL character."_s;
+    if (section.contains(u']'))
+        return u"The section name must not contain ']'."_s;
+    if (hasLineBreakOrNul(key))
+        return u"The key must not contain a line break or a NUL character."_s;
+    const QStringView name = keyAsParsed(key);
+    if (name.isEmpty())
+        return u"The key must not be empty."_s;
+    if (name.contains(u'='))
+        return u"The key must not contain '='."_s;
+    if (name.startsWith(u';') || name.startsWith(u'['))
+        return u"The key must not start with ';' or '['."_s;
+    if (hasLineBreakOrNul(value))
+        return u"The value must not contain a line break or a NUL character."_s;
+    return std::nullopt;
+}
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QString ProfileFile::ReadEntry(const QString& section, const QString& key, const QString& defaultValue,
+                               int capacity) const {
+    if (capacity <= 0)
+        return {};
+    const qsizetype longest = capacity - 1;
+    if (!m_profilePath.isEmpty()) {
+        QFile file(m_profilePath);
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = file.readAll();
+            const std::optional<QByteArrayView> value =
+                ProfileText(bytes).value(Windows1252::encode(withoutSurroundingSpaces(section)),
+                                         Windows1252::encode(withoutSurroundingSpaces(key)));
+            if (value)
+                return Windows1252::decode(value->first(std::min(longest, value->size())));
+        }
+    }
+    QStringView fallback = defaultValue;
+    while (fallback.endsWith(u' '))
+        fallback.chop(1);
+    // The default crosses the code page like a value read from the file would.
+    const QByteArray bytes = Windows1252::encode(fallback);
+    return Windows1252::decode(QByteArrayView(bytes).first(std::min(longest, bytes.size())));
+}
+
+Result ProfileFile::WriteEntry(const QString& section, const QString& key, const QString& value) const {
+    if (const std::optional<QString> problem = argumentProblem(section, key, value))
+        return Result::failure(*problem);
+    if (m_profilePath.isEmpty())
+        return Result::failure(u"No profile file is given."_s);
+
+    const QFileInfo info(m_profilePath);
+    if (!QFileInfo(info.absolutePath()).isDir())
+        return Result::failure(u"The folder \"%1\" does not exist."_s.arg(shown(info.absolutePath())));
+
+    QByteArray before;
+    if (info.exists()) {
+        if (!info.isFile())
+            return Result::failure(u"\"%1\" is not a file."_s.arg(shown(m_profilePath)));
+        // Without the whole old content the rest of the file would be lost, so nothing is written.
+        QFile file(m_profilePath);
+        if (!file.open(QIODevice::ReadOnly))
+            return Result::failure(
+                u"The profile \"%1\" cannot be read: %2"_s.arg(shown(m_profilePath), file.errorString()));
+        before = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return Result::failure(
+                u"The profile \"%1\" cannot be read: %2"_s.arg(shown(m_profilePath), file.errorString()));
+    }
+
+    const QByteArray after =
+        ProfileText(before).withValue(Windows1252::encode(withoutSurroundingSpaces(section)),
+                                      Windows1252::encode(withoutSurroundingSpaces(key)), Windows1252::encode(value));
+    // The entry already holds exactly this value: leave the file and its time stamp alone.
+    if (after == before)
+        return Result::success();
+
+    // The new content goes to a temporary file beside the profile, which then replaces it in one rename.
+    QSaveFile file(m_profilePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return Result::failure(
+            u"The profile \"%1\" cannot be written: %2"_s.arg(shown(m_profilePath), file.errorString()));
+    if (file.write(after) != after.size() || !file.commit())
+        return Result::failure(
+            u"The profile \"%1\" cannot be written: %2"_s.arg(shown(m_profilePath), file.errorString()));
+    return Result::success();
+}
+
+} // namespace parlomatic

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMap>
+#include <QString>
+
+#include <optional>
+
+namespace parlomatic::test {
+
+// The whole content of a file, or nothing when it cannot be opened.
+inline std::optional<QByteArray> fileBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+inline bool putFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Every entry below folder (hidden ones included) with the bytes of each file;
+// folders map to an empty null array. Two equal snapshots mean nothing was
+// created, removed or changed.
+inline QMap<QString, QByteArray> folderSnapshot(const QString& folder) {
+    QMap<QString, QByteArray> snapshot;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        snapshot.insert(path,
+                        it.fileInfo().isFile() ? fileBytes(path).value_or(QByteArray("<unreadable>")) : QByteArray());
+    }
+    return snapshot;
+}
+
+} // namespace parlomatic::test
