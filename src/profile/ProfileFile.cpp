@@ -101,8 +101,10 @@ Result ProfileFile::WriteEntry(const QString& section, const QString& key, const
         return Result::failure(u"No profile file is given."_s);
 
     const QFileInfo info(m_profilePath);
-    if (!QFileInfo(info.absolutePath()).isDir())
-        return Result::failure(u"The folder \"%1\" does not exist."_s.arg(shown(info.absolutePath())));
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir())
+        return Result::failure((folder.exists() ? u"\"%1\" is not a folder."_s : u"The folder \"%1\" does not exist."_s)
+                                   .arg(shown(folder.filePath())));
 
     QByteArray before;
     if (info.exists()) {

@@ -22,6 +22,8 @@ public:
     // and with one pair of outer quotes removed, cut to capacity - 1 characters.
     // A missing file, section or key gives defaultValue without its trailing
     // blanks (also cut to capacity - 1). capacity <= 0 gives an empty text.
+    // "Key=" gives an empty text, not the default. A file that cannot be read
+    // counts as missing. Text is converted from Windows-1252.
     QString ReadEntry(const QString& section, const QString& key, const QString& defaultValue, int capacity) const;
 
     // Gives key in section the value: replaces the value of the first matching
@@ -29,7 +31,12 @@ public:
     // appends the section. Every other byte of the file stays as it was. The
     // file is replaced atomically. Fails, writing nothing, for names or values
     // holding CR, LF or NUL, a section holding ']', an empty key, a key holding
-    // '=' or starting with ';' or '[', a missing folder, or an unwritable file.
+    // '=' or starting with ';' or '[', a missing folder, or an unwritable file;
+    // also when the existing file cannot be read, as its content would be lost.
+    // The surrounding blanks of section and key are not written. Writing the
+    // value an entry already has leaves the file untouched. Lines created end
+    // like the file's own lines. Text is converted to Windows-1252, with '?'
+    // for characters it cannot hold.
     Result WriteEntry(const QString& section, const QString& key, const QString& value) const;
 
 private:
