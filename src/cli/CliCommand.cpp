@@ -12,4 +12,14 @@ bool parseCommandArguments(QCommandLineParser& parser, const CliCommand& command
     return true;
 }
 
+bool expectPositionalCount(const QCommandLineParser& parser, const CliCommand& command, qsizetype count,
+                           QTextStream& err) {
+    const qsizetype given = parser.positionalArguments().size();
+    if (given == count)
+        return true;
+    err << command.name << ": expected " << count << " arguments, got " << given
+        << "\nusage: parlomatic-cli [--profile PATH] " << command.synopsis << Qt::endl;
+    return false;
+}
+
 } // namespace parlomatic::cli

@@ -37,4 +37,9 @@ const std::vector<CliCommand>& cliCommands();
 bool parseCommandArguments(QCommandLineParser& parser, const CliCommand& command, const QStringList& arguments,
                            QTextStream& err);
 
+// True when the parser holds exactly count positional arguments; otherwise
+// writes what is wrong and the command's usage to err and returns false.
+bool expectPositionalCount(const QCommandLineParser& parser, const CliCommand& command, qsizetype count,
+                           QTextStream& err);
+
 } // namespace parlomatic::cli

@@ -6,6 +6,8 @@ namespace parlomatic::cli {
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands{
         catalogueCommand(),
+        getCommand(),
+        setCommand(),
     };
     return commands;
 }

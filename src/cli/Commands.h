@@ -6,5 +6,7 @@ namespace parlomatic::cli {
 
 // Each sub-command lives in a file of its own and is listed in Commands.cpp.
 CliCommand catalogueCommand();
+CliCommand getCommand();
+CliCommand setCommand();
 
 } // namespace parlomatic::cli

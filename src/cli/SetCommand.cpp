@@ -1,0 +1,38 @@
+#include "cli/Commands.h"
+#include "profile/ProfileFile.h"
+
+namespace parlomatic::cli {
+
+namespace {
+
+int runSet(const CliCommand& command, CliContext& context, const QStringList& arguments) {
+    QCommandLineParser parser;
+    if (!parseCommandArguments(parser, command, arguments, context.err) ||
+        !expectPositionalCount(parser, command, 3, context.err))
+        return exitUsage;
+
+    const QStringList positional = parser.positionalArguments();
+    const Result result =
+        ProfileFile(context.profilePath).WriteEntry(positional.at(0), positional.at(1), positional.at(2));
+    if (!result.ok()) {
+        context.err << result.error() << Qt::endl;
+        return exitFailed;
+    }
+    return exitOk;
+}
+
+} // namespace
+
+CliCommand setCommand() {
+    CliCommand command{
+        QStringLiteral("set"),
+        QStringLiteral("set SECTION KEY VALUE"),
+        QStringLiteral("Gives one entry of the profile a value; every other line of the file stays as it is."),
+        {}};
+    command.run = [command](CliContext& context, const QStringList& arguments) {
+        return runSet(command, context, arguments);
+    };
+    return command;
+}
+
+} // namespace parlomatic::cli
