@@ -1,4 +1,5 @@
 #include "support/CliRunner.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,16 +9,6 @@ using namespace Qt::StringLiterals;
 using namespace parlomatic::test;
 
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 const QByteArray profile = "[DefaultPlayer]\r\nName=Player\r\nVoice=BotPack.VoiceBoss\r\n\r\n[Engine.Input]\r\n"
                            "F5=speech 3 12 -1\r\nF6=0123456789012345678901234567890123456789\r\nF7=\r\n";
@@ -59,9 +50,8 @@ void ProfileCommandsTest::get() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, out);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(u"kvuser.ini"_s);
-    QVERIFY(put(path, profile + "[Other]\r\nText=\x83\x9F\x80\r\n"));
+    const QString path = profileIn(dir, profile + "[Other]\r\nText=\x83\x9F\x80\r\n");
+    QVERIFY(!path.isEmpty());
 
     const CliRun run = runCli(QStringList{u"--profile"_s, path, u"get"_s} + arguments);
     QCOMPARE(run.exitCode, 0);
@@ -89,15 +79,14 @@ void ProfileCommandsTest::set() {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, after);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(u"kvuser.ini"_s);
-    QVERIFY(put(path, profile));
+    const QString path = profileIn(dir, profile);
+    QVERIFY(!path.isEmpty());
 
     const CliRun run = runCli(QStringList{u"--profile"_s, path, u"set"_s} + arguments);
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.isEmpty());
     QVERIFY(run.err.isEmpty());
-    QCOMPARE(bytesOf(path), after);
+    QCOMPARE(fileBytes(path).value_or("<missing>"), after);
 }
 
 void ProfileCommandsTest::setFailure_data() {
@@ -119,14 +108,13 @@ void ProfileCommandsTest::setFailure() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, reason);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(u"kvuser.ini"_s);
-    QVERIFY(put(path, profile));
+    const QString path = profileIn(dir, profile);
+    QVERIFY(!path.isEmpty());
 
     const CliRun run = runCli(QStringList{u"--profile"_s, dir.filePath(relativePath), u"set"_s} + arguments);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(reason), qPrintable(run.err));
-    QCOMPARE(bytesOf(path), profile);
+    QCOMPARE(fileBytes(path).value_or("<missing>"), profile);
     QVERIFY(!QFile::exists(dir.filePath(u"missing"_s)));
 }
 

@@ -1,7 +1,7 @@
 #include "profile/ProfileFile.h"
 #include "profile/Windows1252.h"
 
-#include "profile/ProfileTestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -210,7 +210,7 @@ void ProfilePropertyTest::randomWrites() {
         const QByteArray lineEnd = initial.contains('\n') || initial.contains('\r') ? generate.lineEnd : "\r\n";
         const int writes = 1 + generate.bounded(4);
         for (int w = 0; w < writes; ++w) {
-            const QByteArray before = test::fileBytes(path).value();
+            const QByteArray before = test::fileBytes(path).value_or("<missing>");
             const Reads readsBefore = readAll(profile);
             const int s = generate.bounded(int(sectionNames.size()));
             const int k = generate.bounded(int(keyNames.size()));
@@ -228,7 +228,7 @@ void ProfilePropertyTest::randomWrites() {
             expected[{s, k}] = value;
             QVERIFY2(readAll(profile) == expected, context.constData());
             const QString why =
-                edit(before, test::fileBytes(path).value(), readsBefore[{s, k}] != missing,
+                edit(before, test::fileBytes(path).value_or("<missing>"), readsBefore[{s, k}] != missing,
                      section.trimmed().toLatin1(), key.trimmed().toLatin1(), Windows1252::encode(value), lineEnd);
             QVERIFY2(why.isEmpty(), (why.toUtf8() + " in " + context).constData());
         }

@@ -1,6 +1,6 @@
 #include "profile/ProfileFile.h"
 
-#include "profile/ProfileTestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -159,10 +159,8 @@ void ProfileReadTest::readEntry() {
     QFETCH(QString, expected);
 
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(u"kvuser.ini"_s);
-    if (!file.isNull())
-        QVERIFY(test::putFile(path, file));
+    const QString path = test::profileIn(dir, file);
+    QVERIFY(!path.isEmpty());
 
     QCOMPARE(ProfileFile(path).ReadEntry(section, key, defaultValue, capacity), expected);
 }

@@ -1,6 +1,6 @@
 #include "profile/ProfileFile.h"
 
-#include "profile/ProfileTestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -52,6 +52,10 @@ QStringList realProfiles() {
     return QDir(QStringLiteral(PARLOMATIC_REALWORLD_DIR)).entryList({u"*.ini"_s}, QDir::Files, QDir::Name);
 }
 
+QByteArray realProfile(const QString& name) {
+    return test::fileBytes(QDir(QStringLiteral(PARLOMATIC_REALWORLD_DIR)).filePath(name)).value_or("<missing>");
+}
+
 } // namespace
 
 class ProfileRealWorldTest : public QObject {
@@ -68,7 +72,6 @@ private slots:
 
 private:
     void addProfileRows();
-    QString copyOf(const QString& name, QTemporaryDir& dir);
 };
 
 void ProfileRealWorldTest::initTestCase() {
@@ -85,13 +88,6 @@ void ProfileRealWorldTest::addProfileRows() {
     }
 }
 
-QString ProfileRealWorldTest::copyOf(const QString& name, QTemporaryDir& dir) {
-    const QString path = dir.filePath(u"kvuser.ini"_s);
-    QFile::copy(QDir(QStringLiteral(PARLOMATIC_REALWORLD_DIR)).filePath(name), path);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    return path;
-}
-
 void ProfileRealWorldTest::readsEveryEntry_data() {
     addProfileRows();
 }
@@ -101,7 +97,7 @@ void ProfileRealWorldTest::readsEveryEntry() {
     QFETCH(QString, name);
     QFETCH(QString, section);
     const QString path = QDir(QStringLiteral(PARLOMATIC_REALWORLD_DIR)).filePath(name);
-    const QList<PlainEntry> entries = plainEntries(test::fileBytes(path).value(), section);
+    const QList<PlainEntry> entries = plainEntries(realProfile(name), section);
     if (section == u"Engine.Input")
         QVERIFY(entries.size() > 100);
 
@@ -129,10 +125,10 @@ void ProfileRealWorldTest::replacesOnlyTheValue_data() {
 void ProfileRealWorldTest::replacesOnlyTheValue() {
     QFETCH(QString, name);
     QFETCH(QString, section);
+    const QByteArray original = realProfile(name);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = copyOf(name, dir);
-    const QByteArray original = test::fileBytes(path).value();
+    const QString path = test::profileIn(dir, original);
+    QVERIFY(!path.isEmpty());
     const ProfileFile profile(path);
 
     QSet<QByteArray> seen;
@@ -148,14 +144,14 @@ void ProfileRealWorldTest::replacesOnlyTheValue() {
         const QByteArray expected = original.left(entry.valueBegin) + "speech 3 12 -1" +
                                     (lineEnd.isEmpty() ? "\r\n" : QByteArray()) +
                                     original.mid(entry.valueBegin + entry.rawValue.size());
-        QCOMPARE(test::fileBytes(path).value(), expected);
+        QCOMPARE(test::fileBytes(path).value_or("<missing>"), expected);
         QCOMPARE(profile.ReadEntry(section, key, QString(), 30), u"speech 3 12 -1"_s);
 
         QVERIFY(profile.WriteEntry(section, key, QString::fromLatin1(entry.rawValue)).ok());
         if (lineEnd.isEmpty()) // only an unterminated last line differs: it has gained its line end
-            QCOMPARE(test::fileBytes(path).value(), original + "\r\n");
+            QCOMPARE(test::fileBytes(path).value_or("<missing>"), original + "\r\n");
         else
-            QCOMPARE(test::fileBytes(path).value(), original);
+            QCOMPARE(test::fileBytes(path).value_or("<missing>"), original);
         QVERIFY(test::putFile(path, original));
     }
     QVERIFY(!seen.isEmpty());
@@ -170,10 +166,10 @@ void ProfileRealWorldTest::insertsMissingEntry_data() {
 void ProfileRealWorldTest::insertsMissingEntry() {
     QFETCH(QString, name);
     QFETCH(QString, section);
+    const QByteArray original = realProfile(name);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = copyOf(name, dir);
-    const QByteArray original = test::fileBytes(path).value();
+    const QString path = test::profileIn(dir, original);
+    QVERIFY(!path.isEmpty());
     const QList<PlainEntry> entries = plainEntries(original, section);
     QVERIFY(!entries.isEmpty());
     const qsizetype insertAt = entries.last().lineNext;
@@ -181,7 +177,7 @@ void ProfileRealWorldTest::insertsMissingEntry() {
 
     const ProfileFile profile(path);
     QVERIFY(profile.WriteEntry(section, u"ParlomaticProbe"_s, u"speech 4 26 -1"_s).ok());
-    QCOMPARE(test::fileBytes(path).value(),
+    QCOMPARE(test::fileBytes(path).value_or("<missing>"),
              original.left(insertAt) + "ParlomaticProbe=speech 4 26 -1" + lineEnd + original.mid(insertAt));
     QCOMPARE(profile.ReadEntry(section, u"parlomaticprobe"_s, QString(), 30), u"speech 4 26 -1"_s);
 }

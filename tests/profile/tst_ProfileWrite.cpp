@@ -1,6 +1,6 @@
 #include "profile/ProfileFile.h"
 
-#include "profile/ProfileTestFiles.h"
+#include "support/TestFiles.h"
 
 #include <QProcess>
 #include <QScopeGuard>
@@ -160,10 +160,8 @@ void ProfileWriteTest::writeEntry() {
     QFETCH(QByteArray, after);
 
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(u"kvuser.ini"_s);
-    if (!before.isNull())
-        QVERIFY(test::putFile(path, before));
+    const QString path = test::profileIn(dir, before);
+    QVERIFY(!path.isEmpty());
 
     const ProfileFile profile(path);
     for (const Call& call : calls) {
@@ -199,10 +197,8 @@ void ProfileWriteTest::readsBackAfterWrite() {
     QFETCH(QString, expected);
 
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(u"kvuser.ini"_s);
-    if (!before.isNull())
-        QVERIFY(test::putFile(path, before));
+    const QString path = test::profileIn(dir, before);
+    QVERIFY(!path.isEmpty());
     const ProfileFile profile(path);
     QVERIFY(profile.WriteEntry(write[0], write[1], write[2]).ok());
     QCOMPARE(profile.ReadEntry(read[0], read[1], u"d"_s, 260), expected);
@@ -240,10 +236,8 @@ void ProfileWriteTest::refused() {
     QFETCH(Call, call);
 
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(u"kvuser.ini"_s);
-    if (!before.isNull())
-        QVERIFY(test::putFile(path, before));
+    const QString path = test::profileIn(dir, before);
+    QVERIFY(!path.isEmpty());
     const auto snapshot = test::folderSnapshot(dir.path());
 
     const Result result = ProfileFile(path).WriteEntry(call[0], call[1], call[2]);
@@ -310,7 +304,7 @@ void ProfileWriteTest::unwritable() {
     QVERIFY2(!result.ok(), "the write went through");
     QVERIFY(!result.error().isEmpty());
     QCOMPARE(test::folderSnapshot(dir.path()), snapshot);
-    QCOMPARE(test::fileBytes(profile), original);
+    QCOMPARE(test::fileBytes(profile).value_or("<missing>"), original);
 }
 
 void ProfileWriteTest::emptyPathFails() {
@@ -325,8 +319,8 @@ void ProfileWriteTest::codePageBytes() {
     const QString path = dir.filePath(u"kvuser.ini"_s);
     const ProfileFile profile(path);
     QVERIFY(profile.WriteEntry(u"DefaultPlayer"_s, u"Name"_s, u"\u0192\u0178\u20AC\u00E4\u4E2D\U0001F600!"_s).ok());
-    QCOMPARE(test::fileBytes(path), QByteArray("[DefaultPlayer]\r\nName=\x83\x9F\x80\xE4?"
-                                               "?!\r\n"));
+    QCOMPARE(test::fileBytes(path).value_or("<missing>"), QByteArray("[DefaultPlayer]\r\nName=\x83\x9F\x80\xE4?"
+                                                                     "?!\r\n"));
     QCOMPARE(profile.ReadEntry(u"DefaultPlayer"_s, u"Name"_s, QString(), 260), u"\u0192\u0178\u20AC\u00E4?"
                                                                                u"?!"_s);
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMap>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <optional>
 
@@ -22,6 +23,13 @@ inline std::optional<QByteArray> fileBytes(const QString& path) {
 inline bool putFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The path of kvuser.ini in dir, the file holding bytes; a null bytes array
+// leaves it absent. Empty when the file cannot be written.
+inline QString profileIn(const QTemporaryDir& dir, const QByteArray& bytes) {
+    const QString path = dir.filePath(QStringLiteral("kvuser.ini"));
+    return bytes.isNull() || putFile(path, bytes) ? path : QString();
 }
 
 // Every entry below folder (hidden ones included) with the bytes of each file;
