@@ -22,7 +22,6 @@ class tst_EliteRules : public QObject {
 private slots:
     void names_data();
     void names();
-    void tablesInOrder();
     void eachRule_data();
     void eachRule();
     void lettersWithoutRule_data();
@@ -60,19 +59,6 @@ void tst_EliteRules::names() {
 
     QCOMPARE(ApplyEliteRules(text, EliteRules1), first);
     QCOMPARE(ApplyEliteRules(text, EliteRules2), second);
-}
-
-void tst_EliteRules::tablesInOrder() {
-    for (int number : {1, 2}) {
-        QString expectedLetters;
-        for (const auto& rule : expectedEliteRules())
-            if (rule.table == number)
-                expectedLetters += QLatin1Char(rule.letter);
-        QString letters;
-        for (const EliteRule& rule : tableNumber(number))
-            letters += rule.letter;
-        QCOMPARE(letters, expectedLetters);
-    }
 }
 
 void tst_EliteRules::eachRule_data() {

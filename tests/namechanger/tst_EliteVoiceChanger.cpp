@@ -60,8 +60,6 @@ private slots:
     void handEditIsKeptUntilTheNextKeystroke();
     void writeReachesTheFile_data();
     void writeReachesTheFile();
-    void everyRuleReachesTheFileAsItsByte_data();
-    void everyRuleReachesTheFileAsItsByte();
     void failedWriteIsReported_data();
     void failedWriteIsReported();
     void realProfileChangesOnlyTheNameLine_data();
@@ -172,6 +170,11 @@ void tst_EliteVoiceChanger::writeReachesTheFile_data() {
     QTest::newRow("hand edit, second") << QStringLiteral("Anna") << 2 << QStringLiteral("x") << QByteArray("x");
     QTest::newRow("character without a Windows-1252 byte")
         << QString() << 1 << QStringLiteral("\u4E2D") << QByteArray("?");
+    QTest::newRow("brackets") << QString() << 2 << QStringLiteral("[{(\u00BB\u00AB)}]")
+                              << QByteArray("\x5B\x7B\x28\xBB\xAB\x29\x7D\x5D");
+    for (const auto& rule : test::expectedEliteRules())
+        QTest::addRow("rule %d %c", rule.table, rule.letter)
+            << QString(QLatin1Char(rule.letter)) << rule.table << QString() << rule.bytes;
 }
 
 void tst_EliteVoiceChanger::writeReachesTheFile() {
@@ -195,38 +198,6 @@ void tst_EliteVoiceChanger::writeReachesTheFile() {
 
     QCOMPARE(readFile(path), profileWithName(nameBytes));
     QCOMPARE(interaction.messages, QList<MessageRequest>{confirmation()});
-}
-
-void tst_EliteVoiceChanger::everyRuleReachesTheFileAsItsByte_data() {
-    QTest::addColumn<int>("button");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QByteArray>("nameBytes");
-
-    for (const auto& rule : test::expectedEliteRules())
-        QTest::addRow("%d %c", rule.table, rule.letter)
-            << rule.table << QString(QLatin1Char(rule.letter)) << rule.bytes;
-    QTest::newRow("brackets") << 0 << QStringLiteral("x") << QByteArray("\x5B\x7B\x28\xBB\xBB\xAB\xAB\x29\x7D\x5D");
-}
-
-void tst_EliteVoiceChanger::everyRuleReachesTheFileAsItsByte() {
-    QFETCH(int, button);
-    QFETCH(QString, typed);
-    QFETCH(QByteArray, nameBytes);
-
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("kvuser.ini"));
-    QVERIFY(writeFile(path, profileBefore));
-
-    ScriptedInteraction interaction;
-    EliteVoiceChanger changer(interaction);
-    changer.setIniPath(path);
-    changer.setNamenEingabe(typed);
-    if (button == 0)
-        changer.add_tm_Click();
-    button == 2 ? changer.write_name2_Click() : changer.write_name1_Click();
-
-    QCOMPARE(readFile(path), profileWithName(nameBytes));
 }
 
 void tst_EliteVoiceChanger::failedWriteIsReported_data() {
