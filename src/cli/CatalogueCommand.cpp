@@ -65,11 +65,10 @@ int runCatalogue(const CliCommand& command, CliContext& context, const QStringLi
     parser.addOption(jsonOption);
     if (!parseCommandArguments(parser, command, arguments, context.err))
         return exitUsage;
-    if (!parser.positionalArguments().isEmpty()) {
-        context.err << command.name << ": unexpected argument \"" << parser.positionalArguments().constFirst()
-                    << "\"\nusage: parlomatic-cli [--profile PATH] " << command.synopsis << Qt::endl;
-        return exitUsage;
-    }
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(command,
+                          QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst()),
+                          context.err);
     if (parser.isSet(jsonOption))
         context.out << QJsonDocument(catalogueAsJson()).toJson(QJsonDocument::Indented);
     else

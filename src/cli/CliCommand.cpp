@@ -2,11 +2,16 @@
 
 namespace parlomatic::cli {
 
+int usageError(const CliCommand& command, const QString& reason, QTextStream& err) {
+    err << command.name << ": " << reason << "\nusage: parlomatic-cli [--profile PATH] " << command.synopsis
+        << Qt::endl;
+    return exitUsage;
+}
+
 bool parseCommandArguments(QCommandLineParser& parser, const CliCommand& command, const QStringList& arguments,
                            QTextStream& err) {
     if (!parser.parse(QStringList{command.name} + arguments)) {
-        err << command.name << ": " << parser.errorText() << "\nusage: parlomatic-cli [--profile PATH] "
-            << command.synopsis << Qt::endl;
+        usageError(command, parser.errorText(), err);
         return false;
     }
     return true;
@@ -17,8 +22,7 @@ bool expectPositionalCount(const QCommandLineParser& parser, const CliCommand& c
     const qsizetype given = parser.positionalArguments().size();
     if (given == count)
         return true;
-    err << command.name << ": expected " << count << " arguments, got " << given
-        << "\nusage: parlomatic-cli [--profile PATH] " << command.synopsis << Qt::endl;
+    usageError(command, QStringLiteral("expected %1 arguments, got %2").arg(count).arg(given), err);
     return false;
 }
 

@@ -32,6 +32,10 @@ struct CliCommand {
 // Every command, in the order --help lists them.
 const std::vector<CliCommand>& cliCommands();
 
+// Writes "<command>: <reason>" and the command's usage line to err and
+// returns exitUsage.
+int usageError(const CliCommand& command, const QString& reason, QTextStream& err);
+
 // Parses a command's own arguments (the command name is put in front for the
 // parser). On a usage error writes the reason to err and returns false.
 bool parseCommandArguments(QCommandLineParser& parser, const CliCommand& command, const QStringList& arguments,

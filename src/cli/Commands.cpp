@@ -5,9 +5,7 @@ namespace parlomatic::cli {
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands{
-        catalogueCommand(),
-        getCommand(),
-        setCommand(),
+        catalogueCommand(), getCommand(), setCommand(), eliteCommand(), nameCommand(),
     };
     return commands;
 }

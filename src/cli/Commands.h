@@ -8,5 +8,7 @@ namespace parlomatic::cli {
 CliCommand catalogueCommand();
 CliCommand getCommand();
 CliCommand setCommand();
+CliCommand eliteCommand();
+CliCommand nameCommand();
 
 } // namespace parlomatic::cli

@@ -1,0 +1,31 @@
+#include "cli/Commands.h"
+#include "namechanger/EliteRules.h"
+
+namespace parlomatic::cli {
+
+namespace {
+
+int runElite(const CliCommand& command, CliContext& context, const QStringList& arguments) {
+    QCommandLineParser parser;
+    if (!parseCommandArguments(parser, command, arguments, context.err) ||
+        !expectPositionalCount(parser, command, 1, context.err))
+        return exitUsage;
+    const QString text = parser.positionalArguments().constFirst();
+    context.out << ApplyEliteRules(text, EliteRules1) << '\n' << ApplyEliteRules(text, EliteRules2) << '\n';
+    return exitOk;
+}
+
+} // namespace
+
+CliCommand eliteCommand() {
+    CliCommand command{QStringLiteral("elite"),
+                       QStringLiteral("elite TEXT"),
+                       QStringLiteral("Prints the two elite forms of TEXT, one per line."),
+                       {}};
+    command.run = [command](CliContext& context, const QStringList& arguments) {
+        return runElite(command, context, arguments);
+    };
+    return command;
+}
+
+} // namespace parlomatic::cli
