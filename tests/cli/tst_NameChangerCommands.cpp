@@ -1,6 +1,6 @@
 #include "support/CliRunner.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -9,18 +9,6 @@ using namespace parlomatic::test;
 namespace {
 
 const QByteArray profileBefore = "[DefaultPlayer]\r\nName=Player\r\nTeam=255\r\n\r\n[Engine.Input]\r\nF5=Jump\r\n";
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 } // namespace
 
@@ -63,24 +51,22 @@ private slots:
     void name() {
         QFETCH(QStringList, arguments);
         QFETCH(QByteArray, nameBytes);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString path = dir.filePath(QStringLiteral("kvuser.ini"));
-        QVERIFY(writeFile(path, profileBefore));
+        QTemporaryDir folder;
+        const QString path = profileIn(folder, profileBefore);
+        QVERIFY(!path.isEmpty());
 
         const CliRun run = runCli(QStringList{QStringLiteral("--profile"), path, QStringLiteral("name")} + arguments);
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, QStringLiteral("OK, new Name was written to ini File\n"));
         QVERIFY(run.err.isEmpty());
         QByteArray expected = profileBefore;
-        QCOMPARE(readFile(path), expected.replace("Name=Player", "Name=" + nameBytes));
+        QCOMPARE(fileBytes(path).value_or("<missing>"), expected.replace("Name=Player", "Name=" + nameBytes));
     }
 
     void nameNotWritten() {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString file = dir.filePath(QStringLiteral("kvuser.ini"));
-        QVERIFY(writeFile(file, profileBefore));
+        QTemporaryDir folder;
+        const QString file = profileIn(folder, profileBefore);
+        QVERIFY(!file.isEmpty());
         const QString below = file + QStringLiteral("/kvuser.ini");
 
         const CliRun run = runCli({QStringLiteral("--profile"), below, QStringLiteral("name"), QStringLiteral("Anna")});
@@ -88,7 +74,7 @@ private slots:
         QVERIFY(run.out.isEmpty());
         QVERIFY2(run.err.startsWith(QStringLiteral("The new Name was NOT written to %1:\n").arg(below)),
                  qPrintable(run.err));
-        QCOMPARE(readFile(file), profileBefore);
+        QCOMPARE(fileBytes(file).value_or("<missing>"), profileBefore);
     }
 
     void usageErrors_data() {
@@ -112,16 +98,15 @@ private slots:
     void usageErrors() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString path = dir.filePath(QStringLiteral("kvuser.ini"));
-        QVERIFY(writeFile(path, profileBefore));
+        QTemporaryDir folder;
+        const QString path = profileIn(folder, profileBefore);
+        QVERIFY(!path.isEmpty());
 
         const CliRun run = runCli(QStringList{QStringLiteral("--profile"), path} + arguments);
         QCOMPARE(run.exitCode, 2);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
-        QCOMPARE(readFile(path), profileBefore);
+        QCOMPARE(fileBytes(path).value_or("<missing>"), profileBefore);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "namechanger/EliteVoiceChanger.h"
 #include "namechanger/ExpectedEliteRules.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,7 @@
 #include <QTest>
 
 using namespace parlomatic;
-using parlomatic::test::ScriptedInteraction;
+using namespace parlomatic::test;
 
 namespace {
 
@@ -31,17 +32,20 @@ QByteArray profileWithName(const QByteArray& name) {
     return profile.replace("Name=Player\r\n", "Name=" + name + "\r\n");
 }
 
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
+// A name changer whose ini_path names kvuser.ini, holding profile, in a
+// folder of its own. ready tells whether the file could be made.
+struct NameChangerOnProfile {
+    explicit NameChangerOnProfile(const QByteArray& profile)
+        : path(profileIn(folder, profile)), ready(folder.isValid() && !path.isEmpty()) {
+        changer.setIniPath(path);
+    }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+    QTemporaryDir folder;
+    QString path;
+    bool ready;
+    ScriptedInteraction interaction;
+    EliteVoiceChanger changer{interaction};
+};
 
 MessageRequest confirmation() {
     return MessageRequest{QStringLiteral("OK, new Name was written to ini File"), product::applicationTitle(),
@@ -183,21 +187,16 @@ void tst_EliteVoiceChanger::writeReachesTheFile() {
     QFETCH(QString, handEdit);
     QFETCH(QByteArray, nameBytes);
 
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("kvuser.ini"));
-    QVERIFY(writeFile(path, profileBefore));
-
-    ScriptedInteraction interaction;
-    EliteVoiceChanger changer(interaction);
-    changer.setIniPath(path);
+    NameChangerOnProfile fixture(profileBefore);
+    QVERIFY(fixture.ready);
+    EliteVoiceChanger& changer = fixture.changer;
     changer.setNamenEingabe(typed);
     if (!handEdit.isNull())
         button == 1 ? changer.setErgebnis1(handEdit) : changer.setErgebnis2(handEdit);
     button == 1 ? changer.write_name1_Click() : changer.write_name2_Click();
 
-    QCOMPARE(readFile(path), profileWithName(nameBytes));
-    QCOMPARE(interaction.messages, QList<MessageRequest>{confirmation()});
+    QCOMPARE(fileBytes(fixture.path).value_or("<missing>"), profileWithName(nameBytes));
+    QCOMPARE(fixture.interaction.messages, QList<MessageRequest>{confirmation()});
 }
 
 void tst_EliteVoiceChanger::failedWriteIsReported_data() {
@@ -211,39 +210,32 @@ void tst_EliteVoiceChanger::failedWriteIsReported_data() {
 void tst_EliteVoiceChanger::failedWriteIsReported() {
     QFETCH(QString, failure);
 
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString profile = dir.filePath(QStringLiteral("kvuser.ini"));
-    QVERIFY(writeFile(profile, profileBefore));
-    QString path = profile;
+    NameChangerOnProfile fixture(profileBefore);
+    QVERIFY(fixture.ready);
+    EliteVoiceChanger& changer = fixture.changer;
+    QString path = fixture.path;
     if (failure == QStringLiteral("below file"))
-        path = profile + QStringLiteral("/kvuser.ini");
+        path = fixture.path + QStringLiteral("/kvuser.ini");
     if (failure == QStringLiteral("folder")) {
-        path = dir.filePath(QStringLiteral("folder.ini"));
+        path = fixture.folder.filePath(QStringLiteral("folder.ini"));
         QVERIFY(QDir().mkdir(path));
     }
-
-    ScriptedInteraction interaction;
-    EliteVoiceChanger changer(interaction);
     changer.setIniPath(path);
     changer.setNamenEingabe(QStringLiteral("Anna"));
     if (failure == QStringLiteral("line break"))
         changer.setErgebnis1(QStringLiteral("Anna\r\n[evil]\r\np=q"));
+    const QMap<QString, QByteArray> before = folderSnapshot(fixture.folder.path());
     changer.write_name1_Click();
 
-    QCOMPARE(interaction.messages.size(), 1);
-    const MessageRequest& box = interaction.messages.first();
+    QCOMPARE(folderSnapshot(fixture.folder.path()), before);
+    QCOMPARE(fixture.interaction.messages.size(), 1);
+    const MessageRequest& box = fixture.interaction.messages.first();
     QCOMPARE(box.icon, MessageIcon::Critical);
     QCOMPARE(box.buttons, MessageButtons::Ok);
     QCOMPARE(box.title, product::applicationTitle());
     const QString lead = QStringLiteral("The new Name was NOT written to %1:\n").arg(QDir::toNativeSeparators(path));
     QVERIFY2(box.text.startsWith(lead), qPrintable(box.text));
     QVERIFY2(box.text.size() > lead.size(), "the reason is missing");
-
-    QCOMPARE(readFile(profile), profileBefore);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-    if (failure == QStringLiteral("folder"))
-        QVERIFY(QDir(path).isEmpty());
 }
 
 void tst_EliteVoiceChanger::realProfileChangesOnlyTheNameLine_data() {
@@ -263,24 +255,18 @@ void tst_EliteVoiceChanger::realProfileChangesOnlyTheNameLine() {
     const QString source = QStringLiteral(PARLOMATIC_REALWORLD_DIR "/") + fileName;
     if (!QFile::exists(source))
         QSKIP("real profiles are not available");
-    const QByteArray before = readFile(source);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("kvuser.ini"));
-    QVERIFY(writeFile(path, before));
-
-    ScriptedInteraction interaction;
-    EliteVoiceChanger changer(interaction);
-    changer.setIniPath(path);
-    changer.setNamenEingabe(QStringLiteral("Tim"));
-    changer.write_name1_Click();
+    const QByteArray before = fileBytes(source).value_or("<missing>");
+    NameChangerOnProfile fixture(before);
+    QVERIFY(fixture.ready);
+    fixture.changer.setNamenEingabe(QStringLiteral("Tim"));
+    fixture.changer.write_name1_Click();
 
     QByteArray expected = before;
     const qsizetype at = expected.indexOf("Name=" + oldName);
     QCOMPARE(at, before.indexOf('\n') + 1);
     expected.replace(at, 5 + oldName.size(), "Name=T\xCE/v\\");
-    QCOMPARE(readFile(path), expected);
-    QCOMPARE(interaction.messages, QList<MessageRequest>{confirmation()});
+    QCOMPARE(fileBytes(fixture.path).value_or("<missing>"), expected);
+    QCOMPARE(fixture.interaction.messages, QList<MessageRequest>{confirmation()});
 }
 
 QTEST_GUILESS_MAIN(tst_EliteVoiceChanger)
