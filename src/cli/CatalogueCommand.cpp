@@ -63,12 +63,8 @@ int runCatalogue(const CliCommand& command, CliContext& context, const QStringLi
     const QCommandLineOption jsonOption(QStringLiteral("json"),
                                         QStringLiteral("Print the catalogue as one JSON object (UTF-8)."));
     parser.addOption(jsonOption);
-    if (!parseCommandArguments(parser, command, arguments, context.err))
+    if (!parseCommandArguments(parser, command, arguments, 0, context.err))
         return exitUsage;
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(command,
-                          QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst()),
-                          context.err);
     if (parser.isSet(jsonOption))
         context.out << QJsonDocument(catalogueAsJson()).toJson(QJsonDocument::Indented);
     else
@@ -79,14 +75,8 @@ int runCatalogue(const CliCommand& command, CliContext& context, const QStringLi
 } // namespace
 
 CliCommand catalogueCommand() {
-    CliCommand command{QStringLiteral("catalogue"),
-                       QStringLiteral("catalogue [--json]"),
-                       QStringLiteral("Lists the key names and the known voicepacks with every taunt."),
-                       {}};
-    command.run = [command](CliContext& context, const QStringList& arguments) {
-        return runCatalogue(command, context, arguments);
-    };
-    return command;
+    return {QStringLiteral("catalogue"), QStringLiteral("catalogue [--json]"),
+            QStringLiteral("Lists the key names and the known voicepacks with every taunt."), runCatalogue};
 }
 
 } // namespace parlomatic::cli

@@ -9,20 +9,15 @@ int usageError(const CliCommand& command, const QString& reason, QTextStream& er
 }
 
 bool parseCommandArguments(QCommandLineParser& parser, const CliCommand& command, const QStringList& arguments,
-                           QTextStream& err) {
+                           qsizetype positionalCount, QTextStream& err) {
     if (!parser.parse(QStringList{command.name} + arguments)) {
         usageError(command, parser.errorText(), err);
         return false;
     }
-    return true;
-}
-
-bool expectPositionalCount(const QCommandLineParser& parser, const CliCommand& command, qsizetype count,
-                           QTextStream& err) {
     const qsizetype given = parser.positionalArguments().size();
-    if (given == count)
+    if (given == positionalCount)
         return true;
-    usageError(command, QStringLiteral("expected %1 arguments, got %2").arg(count).arg(given), err);
+    usageError(command, QStringLiteral("expected %1 arguments, got %2").arg(positionalCount).arg(given), err);
     return false;
 }
 

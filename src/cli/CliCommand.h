@@ -20,13 +20,14 @@ struct CliContext {
     QTextStream& err;
 };
 
-// One sub-command of parlomatic-cli. run receives the command's own arguments
-// (everything after its name) and returns an ExitCode.
+// One sub-command of parlomatic-cli. run receives the command itself, the
+// context and the command's own arguments (everything after its name) and
+// returns an ExitCode.
 struct CliCommand {
     QString name;
     QString synopsis;
     QString summary;
-    std::function<int(CliContext&, const QStringList& arguments)> run;
+    std::function<int(const CliCommand& command, CliContext& context, const QStringList& arguments)> run;
 };
 
 // Every command, in the order --help lists them.
@@ -37,13 +38,10 @@ const std::vector<CliCommand>& cliCommands();
 int usageError(const CliCommand& command, const QString& reason, QTextStream& err);
 
 // Parses a command's own arguments (the command name is put in front for the
-// parser). On a usage error writes the reason to err and returns false.
+// parser) and checks that exactly positionalCount positional arguments
+// remain. On a usage error writes the reason and the synopsis to err and
+// returns false.
 bool parseCommandArguments(QCommandLineParser& parser, const CliCommand& command, const QStringList& arguments,
-                           QTextStream& err);
-
-// True when the parser holds exactly count positional arguments; otherwise
-// writes what is wrong and the command's usage to err and returns false.
-bool expectPositionalCount(const QCommandLineParser& parser, const CliCommand& command, qsizetype count,
-                           QTextStream& err);
+                           qsizetype positionalCount, QTextStream& err);
 
 } // namespace parlomatic::cli

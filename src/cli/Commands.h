@@ -8,6 +8,12 @@ namespace parlomatic::cli {
 CliCommand catalogueCommand();
 CliCommand getCommand();
 CliCommand setCommand();
+CliCommand showCommand();
+CliCommand bindCommand();
+CliCommand voiceCommand();
+CliCommand eraseCommand();
+CliCommand backupCommand();
+CliCommand restoreCommand();
 CliCommand eliteCommand();
 CliCommand nameCommand();
 

@@ -7,8 +7,7 @@ namespace {
 
 int runElite(const CliCommand& command, CliContext& context, const QStringList& arguments) {
     QCommandLineParser parser;
-    if (!parseCommandArguments(parser, command, arguments, context.err) ||
-        !expectPositionalCount(parser, command, 1, context.err))
+    if (!parseCommandArguments(parser, command, arguments, 1, context.err))
         return exitUsage;
     const QString text = parser.positionalArguments().constFirst();
     context.out << ApplyEliteRules(text, EliteRules1) << '\n' << ApplyEliteRules(text, EliteRules2) << '\n';
@@ -18,14 +17,8 @@ int runElite(const CliCommand& command, CliContext& context, const QStringList& 
 } // namespace
 
 CliCommand eliteCommand() {
-    CliCommand command{QStringLiteral("elite"),
-                       QStringLiteral("elite TEXT"),
-                       QStringLiteral("Prints the two elite forms of TEXT, one per line."),
-                       {}};
-    command.run = [command](CliContext& context, const QStringList& arguments) {
-        return runElite(command, context, arguments);
-    };
-    return command;
+    return {QStringLiteral("elite"), QStringLiteral("elite TEXT"),
+            QStringLiteral("Prints the two elite forms of TEXT, one per line."), runElite};
 }
 
 } // namespace parlomatic::cli

@@ -18,8 +18,7 @@ int runGet(const CliCommand& command, CliContext& context, const QStringList& ar
             .arg(defaultCapacity),
         QStringLiteral("N"));
     parser.addOptions({defaultOption, capacityOption});
-    if (!parseCommandArguments(parser, command, arguments, context.err) ||
-        !expectPositionalCount(parser, command, 2, context.err))
+    if (!parseCommandArguments(parser, command, arguments, 2, context.err))
         return exitUsage;
 
     int capacity = defaultCapacity;
@@ -42,14 +41,8 @@ int runGet(const CliCommand& command, CliContext& context, const QStringList& ar
 } // namespace
 
 CliCommand getCommand() {
-    CliCommand command{QStringLiteral("get"),
-                       QStringLiteral("get SECTION KEY [--default TEXT] [--capacity N]"),
-                       QStringLiteral("Prints the value of one entry of the profile, as the program reads it."),
-                       {}};
-    command.run = [command](CliContext& context, const QStringList& arguments) {
-        return runGet(command, context, arguments);
-    };
-    return command;
+    return {QStringLiteral("get"), QStringLiteral("get SECTION KEY [--default TEXT] [--capacity N]"),
+            QStringLiteral("Prints the value of one entry of the profile, as the program reads it."), runGet};
 }
 
 } // namespace parlomatic::cli

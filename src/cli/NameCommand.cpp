@@ -12,8 +12,7 @@ int runName(const CliCommand& command, CliContext& context, const QStringList& a
                                         QStringLiteral("Write the first (1) or second (2) elite form of TEXT."),
                                         QStringLiteral("1|2"));
     parser.addOption(formOption);
-    if (!parseCommandArguments(parser, command, arguments, context.err) ||
-        !expectPositionalCount(parser, command, 1, context.err))
+    if (!parseCommandArguments(parser, command, arguments, 1, context.err))
         return exitUsage;
     const QString form = parser.value(formOption);
     if (parser.isSet(formOption) && form != QStringLiteral("1") && form != QStringLiteral("2"))
@@ -32,14 +31,8 @@ int runName(const CliCommand& command, CliContext& context, const QStringList& a
 } // namespace
 
 CliCommand nameCommand() {
-    CliCommand command{QStringLiteral("name"),
-                       QStringLiteral("name TEXT [--form 1|2]"),
-                       QStringLiteral("Writes TEXT, or its first or second elite form, as the player name."),
-                       {}};
-    command.run = [command](CliContext& context, const QStringList& arguments) {
-        return runName(command, context, arguments);
-    };
-    return command;
+    return {QStringLiteral("name"), QStringLiteral("name TEXT [--form 1|2]"),
+            QStringLiteral("Writes TEXT, or its first or second elite form, as the player name."), runName};
 }
 
 } // namespace parlomatic::cli

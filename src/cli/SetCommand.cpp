@@ -7,8 +7,7 @@ namespace {
 
 int runSet(const CliCommand& command, CliContext& context, const QStringList& arguments) {
     QCommandLineParser parser;
-    if (!parseCommandArguments(parser, command, arguments, context.err) ||
-        !expectPositionalCount(parser, command, 3, context.err))
+    if (!parseCommandArguments(parser, command, arguments, 3, context.err))
         return exitUsage;
 
     const QStringList positional = parser.positionalArguments();
@@ -24,15 +23,9 @@ int runSet(const CliCommand& command, CliContext& context, const QStringList& ar
 } // namespace
 
 CliCommand setCommand() {
-    CliCommand command{
-        QStringLiteral("set"),
-        QStringLiteral("set SECTION KEY VALUE"),
-        QStringLiteral("Gives one entry of the profile a value; every other line of the file stays as it is."),
-        {}};
-    command.run = [command](CliContext& context, const QStringList& arguments) {
-        return runSet(command, context, arguments);
-    };
-    return command;
+    return {QStringLiteral("set"), QStringLiteral("set SECTION KEY VALUE"),
+            QStringLiteral("Gives one entry of the profile a value; every other line of the file stays as it is."),
+            runSet};
 }
 
 } // namespace parlomatic::cli

@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
                                ? parser.value(profileOption)
                                : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kvuser.ini")),
                            out, err};
-        const int status = command.run(context, positional);
+        const int status = command.run(command, context, positional);
         out.flush();
         err.flush();
         return status;

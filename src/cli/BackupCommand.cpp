@@ -1,0 +1,29 @@
+#include "cli/Commands.h"
+#include "profile/Backup.h"
+
+namespace parlomatic::cli {
+
+namespace {
+
+int runBackup(const CliCommand& command, CliContext& context, const QStringList& arguments) {
+    QCommandLineParser parser;
+    if (!parseCommandArguments(parser, command, arguments, 0, context.err))
+        return exitUsage;
+    const QString backupPath = backupPathFor(context.profilePath);
+    const Result copied = MakeBackup(context.profilePath, backupPath);
+    if (!copied.ok()) {
+        context.err << "Error could not make backup of your kvuser.ini: " << copied.error() << Qt::endl;
+        return exitFailed;
+    }
+    context.out << backupPath << Qt::endl;
+    return exitOk;
+}
+
+} // namespace
+
+CliCommand backupCommand() {
+    return {QStringLiteral("backup"), QStringLiteral("backup"),
+            QStringLiteral("Copies the profile to its backup beside it and prints the backup's path."), runBackup};
+}
+
+} // namespace parlomatic::cli

@@ -1,0 +1,84 @@
+#include "cli/Commands.h"
+#include "cli/StartedTool.h"
+#include "cli/TerminalInteraction.h"
+
+namespace parlomatic::cli {
+
+namespace {
+
+// The taunt item equal to taunt; failing that, the one item equal to it when
+// trailing blanks are ignored. Returns -1 and explains on err otherwise.
+int findTaunt(const QStringList& taunts, const QString& taunt, QTextStream& err) {
+    if (const qsizetype exact = taunts.indexOf(taunt); exact >= 0)
+        return static_cast<int>(exact);
+    const auto withoutTrailingBlanks = [](QString text) {
+        while (text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
+        return text;
+    };
+    QList<int> matches;
+    for (int i = 0; i < taunts.size(); ++i) {
+        if (withoutTrailingBlanks(taunts[i]) == withoutTrailingBlanks(taunt))
+            matches.append(i);
+    }
+    if (matches.size() == 1)
+        return matches.first();
+    if (matches.isEmpty()) {
+        err << "The current voicepack has no taunt \"" << taunt << "\"." << Qt::endl;
+    } else {
+        err << "Several taunts match \"" << taunt << "\"; name one exactly:" << Qt::endl;
+        for (int i : matches)
+            err << "  \"" << taunts[i] << '"' << Qt::endl;
+    }
+    return -1;
+}
+
+// The allKeys item of the key named key (exactly, or else ignoring case).
+int findKey(const QStringList& keyItems, const QString& key) {
+    for (Qt::CaseSensitivity sensitivity : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        for (int i = 0; i < keyItems.size(); ++i) {
+            if (keyItems[i].section(QLatin1Char(':'), 0, 0).compare(key, sensitivity) == 0)
+                return i;
+        }
+    }
+    return -1;
+}
+
+int runBind(const CliCommand& command, CliContext& context, const QStringList& arguments) {
+    QCommandLineParser parser;
+    if (!parseCommandArguments(parser, command, arguments, 2, context.err))
+        return exitUsage;
+    const QString key = parser.positionalArguments().at(0);
+    const QString taunt = parser.positionalArguments().at(1);
+
+    TerminalInteraction interaction(context.out, context.err);
+    SpeechTool tool(interaction);
+    startTool(tool, context);
+    if (tool.allKeys().count() == 0) {
+        context.err << "The profile names no known voicepack; choose one first (parlomatic-cli voice NAME)."
+                    << Qt::endl;
+        return exitFailed;
+    }
+    const int keyIndex = findKey(tool.allKeys().items(), key);
+    if (keyIndex < 0) {
+        context.err << "Unknown key \"" << key << "\"." << Qt::endl;
+        return exitFailed;
+    }
+    const int tauntIndex = findTaunt(tool.all_taunts().items(), taunt, context.err);
+    if (tauntIndex < 0)
+        return exitFailed;
+
+    tool.selectTaunt(tauntIndex);
+    tool.selectKey(keyIndex);
+    tool.assignSpeech_Click();
+    return interaction.failureShown() ? exitFailed : exitOk;
+}
+
+} // namespace
+
+CliCommand bindCommand() {
+    return {QStringLiteral("bind"), QStringLiteral("bind KEY TAUNT"),
+            QStringLiteral("Binds the current voicepack's taunt TAUNT to key KEY."), runBind};
+}
+
+} // namespace parlomatic::cli

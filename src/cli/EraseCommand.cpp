@@ -1,0 +1,38 @@
+#include "cli/Commands.h"
+#include "cli/StartedTool.h"
+#include "cli/TerminalInteraction.h"
+
+#include <unistd.h>
+
+namespace parlomatic::cli {
+
+namespace {
+
+int runErase(const CliCommand& command, CliContext& context, const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("Answer the confirmation with Yes."));
+    parser.addOption(yes);
+    if (!parseCommandArguments(parser, command, arguments, 0, context.err))
+        return exitUsage;
+    if (!parser.isSet(yes) && !::isatty(STDIN_FILENO)) {
+        context.err << "erase deletes every speech binding: confirm with --yes when not run from a terminal."
+                    << Qt::endl;
+        return exitFailed;
+    }
+
+    TerminalInteraction interaction(context.out, context.err,
+                                    parser.isSet(yes) ? std::optional(MessageAnswer::Yes) : std::nullopt);
+    SpeechTool tool(interaction);
+    startTool(tool, context);
+    tool.erase_speech_Click();
+    return interaction.failureShown() ? exitFailed : exitOk;
+}
+
+} // namespace
+
+CliCommand eraseCommand() {
+    return {QStringLiteral("erase"), QStringLiteral("erase [--yes]"),
+            QStringLiteral("Empties every speech binding of the known keys, after confirmation."), runErase};
+}
+
+} // namespace parlomatic::cli

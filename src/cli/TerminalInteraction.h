@@ -1,0 +1,38 @@
+#pragma once
+
+#include "profile/UserInteraction.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+#include <optional>
+
+namespace parlomatic::cli {
+
+// Shows the logic's message boxes on the terminal: messages on standard
+// output, failures (critical boxes with a single OK) on standard error. A
+// question gets the preset answer, or is asked on the terminal when standard
+// input is one, and is otherwise answered with its default button.
+class TerminalInteraction : public UserInteraction {
+public:
+    TerminalInteraction(QTextStream& out, QTextStream& err, std::optional<MessageAnswer> presetAnswer = std::nullopt);
+
+    MessageAnswer showMessage(const MessageRequest& request) override;
+    // The command line never asks for a file: it always behaves as cancelled.
+    QString chooseOpenFile(const OpenFileRequest& request) override;
+    void openInBrowser(const QString& address) override;
+
+    // Texts of every message shown, in order.
+    const QStringList& shownTexts() const { return m_shownTexts; }
+    // True once a failure was reported.
+    bool failureShown() const { return m_failureShown; }
+
+private:
+    QTextStream& m_out;
+    QTextStream& m_err;
+    std::optional<MessageAnswer> m_presetAnswer;
+    QStringList m_shownTexts;
+    bool m_failureShown = false;
+};
+
+} // namespace parlomatic::cli

@@ -1,0 +1,301 @@
+#include "editor/SpeechTool.h"
+
+#include "catalogue/KeyNameTable.h"
+#include "catalogue/ProductInfo.h"
+#include "catalogue/VoicePackCatalogue.h"
+#include "profile/Backup.h"
+#include "profile/ProfileLocation.h"
+#include "profile/SpeechBinding.h"
+
+#include <utility>
+
+namespace parlomatic {
+
+namespace {
+
+const QString inputSection = QStringLiteral("Engine.Input");
+const QString playerSection = QStringLiteral("DefaultPlayer");
+const QString voiceKey = QStringLiteral("Voice");
+constexpr int readCapacity = 30;
+constexpr int bindingColumnWidth = 30;
+// Voicepack number of a profile that names no known voicepack.
+constexpr int noVoicepackFound = 100;
+
+QString noVoicepackEntry() {
+    return QStringLiteral("No voicepack selected");
+}
+
+// A label shown in a binding column: cut or filled with blanks to 30 characters.
+QString labelColumn(const QString& label) {
+    return label.leftJustified(bindingColumnWidth, QLatin1Char(' '), true);
+}
+
+QString emptyColumn() {
+    return QString(bindingColumnWidth, QLatin1Char(' '));
+}
+
+// The voicepack whose class path V begins with, ignoring case; the last match wins.
+int findVoicepack(const QString& voice) {
+    int found = noVoicepackFound;
+    const auto& catalogue = VoicePackCatalogue();
+    for (int i = 0; i < voicePackCount; ++i) {
+        if (voice.startsWith(catalogue[i].classPath, Qt::CaseInsensitive))
+            found = i;
+    }
+    return found;
+}
+
+} // namespace
+
+// Tells the observer once, when the outermost forwarded handler has ended.
+class SpeechTool::Notifier {
+public:
+    explicit Notifier(SpeechTool& tool) : m_tool(tool) { ++m_tool.m_handlerDepth; }
+    ~Notifier() {
+        if (--m_tool.m_handlerDepth == 0 && m_tool.m_observer)
+            m_tool.m_observer();
+    }
+    Notifier(const Notifier&) = delete;
+    Notifier& operator=(const Notifier&) = delete;
+
+private:
+    SpeechTool& m_tool;
+};
+
+SpeechTool::SpeechTool(UserInteraction& interaction)
+    : m_interaction(interaction), m_mytest(QStringLiteral("mytest")), m_myTemp(QStringLiteral("Text1")),
+      m_caption(product::mainWindowCaption()), m_productLine(product::productLine()) {}
+
+bool SpeechTool::Form_Load(const QString& executableDir, const QString& workingDir) {
+    Notifier notifier(*this);
+    QString path = candidateProfilePath(executableDir);
+    if (!isOrdinaryFile(path)) {
+        path =
+            m_interaction
+                .chooseOpenFile({QStringLiteral("Please locate your kvuser.ini (could be found in ut/system folder)"),
+                                 QStringLiteral("kvuser.ini"), workingDir})
+                .trimmed();
+    }
+    if (!isOrdinaryFile(path)) {
+        message(QStringLiteral("Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now"));
+        return false;
+    }
+    setProfilePath(path);
+    if (!MakeBackup(profilePath(), m_backupPath).ok())
+        message(QStringLiteral("Error could not make backup of your kvuser.ini"));
+    RefreshAll();
+    RefreshAll();
+    return true;
+}
+
+void SpeechTool::setProfilePath(const QString& profilePath) {
+    m_profile = ProfileFile(profilePath);
+    m_backupPath = backupPathFor(profilePath);
+    m_myTemp = profilePath;
+}
+
+void SpeechTool::RefreshAll() {
+    Notifier notifier(*this);
+    const quint64 thisRun = ++m_refreshRuns;
+
+    m_allKeys.clear();
+    m_allTaunts.clear();
+    m_usedSpeechKeys.clear();
+    m_voicepack.clear();
+
+    const QString voice = m_profile.ReadEntry(playerSection, voiceKey, voiceDefault(), readCapacity);
+    const int found = findVoicepack(voice);
+    const auto& catalogue = VoicePackCatalogue();
+
+    m_voicepack.addItem(found == noVoicepackFound ? noVoicepackEntry() : catalogue[found].displayName);
+    m_voicepack.select(0);
+    voicepack_Click();
+    // The selection's handling may have run a complete refresh of its own
+    // through the relay; that run rebuilt everything, so this one stops here
+    // and every list holds each entry once.
+    if (m_refreshRuns != thisRun)
+        return;
+
+    for (int i = 0; i < voicePackCount; ++i) {
+        if (i != found)
+            m_voicepack.addItem(catalogue[i].displayName);
+    }
+    if (found == noVoicepackFound)
+        return;
+    m_currentTaunts.LoadCurrentTaunts(found);
+
+    for (const QString& keyName : KeyNameTable()) {
+        const QString binding = m_profile.ReadEntry(inputSection, keyName, voiceDefault(), readCapacity);
+        m_allKeys.addItem(keyName + QStringLiteral(": ") + bindingColumnFor(binding, keyName));
+    }
+    for (int j = 0; j <= m_currentTaunts.lastSlot(); ++j) {
+        const QString& label = m_currentTaunts.slot(j).label;
+        if (!label.isEmpty())
+            m_allTaunts.addItem(label);
+    }
+}
+
+// The binding column of one key, adding the key to usedSpeechKeys for every
+// slot of the current voicepack its speech binding names.
+QString SpeechTool::bindingColumnFor(const QString& binding, const QString& keyName) {
+    QString column = binding;
+    if (isSpeechBinding(binding)) {
+        if (const auto numbers = readSpeechBinding(binding)) {
+            for (int j = 0; j <= m_currentTaunts.lastSlot(); ++j) {
+                const TauntEntry& entry = m_currentTaunts.slot(j);
+                if (entry.speechType != numbers->type || entry.speechIndex != numbers->index)
+                    continue;
+                column = labelColumn(entry.label);
+                if (!entry.label.isEmpty())
+                    m_usedSpeechKeys.addItem(keyName + QStringLiteral(": ") + column);
+            }
+        }
+    }
+    if (binding == QStringLiteral("noVoice"))
+        column = emptyColumn();
+    // A speech binding in any case that no slot named stays hidden.
+    if (column.left(6).toLower() == QStringLiteral("speech"))
+        column = emptyColumn();
+    return column;
+}
+
+void SpeechTool::assignSpeech_Click() {
+    Notifier notifier(*this);
+    const QString taunt = m_allTaunts.text();
+    const QString keyItem = m_allKeys.text();
+    if (taunt.isEmpty() || keyItem.isEmpty()) {
+        m_interaction.showMessage({QStringLiteral("Select a Speech and a key first"), QStringLiteral("Error"),
+                                   MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
+    } else if (const qsizetype colon = keyItem.left(bindingColumnWidth).indexOf(QLatin1Char(':')); colon >= 0) {
+        const QString keyName = keyItem.left(colon);
+        // Every slot with this exact label writes in turn; the last one decides.
+        Result failed = Result::success();
+        for (int j = 0; j <= m_currentTaunts.lastSlot(); ++j) {
+            const TauntEntry& entry = m_currentTaunts.slot(j);
+            if (entry.label != taunt)
+                continue;
+            const Result written =
+                m_profile.WriteEntry(inputSection, keyName, speechBindingText(entry.speechType, entry.speechIndex));
+            if (!written.ok())
+                failed = written;
+        }
+        reportWriteFailure(failed);
+    }
+    RefreshAll();
+}
+
+void SpeechTool::erase_speech_Click() {
+    Notifier notifier(*this);
+    const MessageAnswer answer = m_interaction.showMessage(
+        {QStringLiteral("Really delete all voice entrys in your KVuser.ini?"), product::applicationTitle(),
+         MessageIcon::Critical, MessageButtons::YesNo, MessageAnswer::No});
+    if (answer == MessageAnswer::Yes) {
+        Result failed = Result::success();
+        for (const QString& keyName : KeyNameTable()) {
+            const QString binding = m_profile.ReadEntry(inputSection, keyName, voiceDefault(), readCapacity);
+            if (!isSpeechBinding(binding))
+                continue;
+            const Result written = m_profile.WriteEntry(inputSection, keyName, QString());
+            if (!written.ok())
+                failed = written;
+        }
+        reportWriteFailure(failed);
+    }
+    RefreshAll();
+}
+
+void SpeechTool::voicepack_Click() {
+    Notifier notifier(*this);
+    const bool byPlayer = std::exchange(m_choiceByPlayer, false);
+    const QString choice = m_voicepack.text();
+    for (const VoicePackInfo& info : VoicePackCatalogue()) {
+        if (info.displayName != choice)
+            continue;
+        const Result written = m_profile.WriteEntry(playerSection, voiceKey, info.classPath);
+        if (byPlayer)
+            reportWriteFailure(written);
+        if (!info.note.isEmpty() && choice != m_lastVoicepackChoice && m_firstChoiceDone) {
+            m_interaction.showMessage(
+                {info.note, info.displayName, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+        }
+    }
+    m_lastVoicepackChoice = choice;
+    setMytest(choice);
+    m_firstChoiceDone = true;
+    m_caption = product::mainWindowCaptionVersioned();
+    m_productLine = product::productLineVersioned();
+}
+
+void SpeechTool::setMytest(const QString& text) {
+    if (text == m_mytest)
+        return;
+    m_mytest = text;
+    mytest_Change();
+}
+
+void SpeechTool::mytest_Change() {
+    if (m_voicepack.text() == m_lastRefreshedChoice)
+        return;
+    RefreshAll();
+    m_lastRefreshedChoice = m_voicepack.text();
+}
+
+void SpeechTool::Restore_ini_Click() {
+    Notifier notifier(*this);
+    if (!isPlausibleBackup(m_backupPath)) {
+        message(QStringLiteral("Your kvuser.ini was not Restored,because the backup file seems to be defect"));
+        return;
+    }
+    const Result copied = copyFileAtomically(m_backupPath, profilePath());
+    if (!copied.ok()) {
+        m_interaction.showMessage({QStringLiteral("Your kvuser.ini was not Restored and is unchanged.\n%1: %2")
+                                       .arg(profilePath(), copied.error()),
+                                   product::applicationTitle(), MessageIcon::Critical, MessageButtons::Ok,
+                                   MessageAnswer::Ok});
+        return;
+    }
+    message(restoreStartedText());
+    RefreshAll();
+}
+
+void SpeechTool::selectTaunt(int index) {
+    Notifier notifier(*this);
+    m_allTaunts.select(index);
+}
+
+void SpeechTool::selectKey(int index) {
+    Notifier notifier(*this);
+    m_allKeys.select(index);
+}
+
+void SpeechTool::selectUsedKey(int index) {
+    Notifier notifier(*this);
+    m_usedSpeechKeys.select(index);
+}
+
+void SpeechTool::chooseVoicepack(int index) {
+    Notifier notifier(*this);
+    m_voicepack.select(index);
+    m_choiceByPlayer = true;
+    voicepack_Click();
+}
+
+void SpeechTool::splashUnloaded() {
+    Notifier notifier(*this);
+    m_productLine = product::productLine();
+}
+
+void SpeechTool::reportWriteFailure(const Result& result) {
+    if (result.ok())
+        return;
+    m_interaction.showMessage(
+        {QStringLiteral("Your kvuser.ini could not be changed.\n%1: %2").arg(profilePath(), result.error()),
+         product::applicationTitle(), MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
+}
+
+void SpeechTool::message(const QString& text) {
+    m_interaction.showMessage(
+        {text, product::applicationTitle(), MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
+}
+
+} // namespace parlomatic

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "catalogue/CurrentTauntTable.h"
+#include "editor/ListModel.h"
+#include "profile/ProfileFile.h"
+#include "profile/UserInteraction.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace parlomatic {
+
+// The logic of the main window: what it shows and what each of its commands
+// does. It holds no widgets; the window draws this state, forwards the
+// player's clicks and choices, and implements UserInteraction for the
+// questions and messages. Every handler runs to its end; handlers nest the way
+// the window's events would (a refresh selects the first voicepack entry,
+// whose handling may start a nested refresh through the relay text mytest).
+class SpeechTool {
+public:
+    explicit SpeechTool(UserInteraction& interaction);
+
+    // Start-up. Finds kvuser.ini in executableDir, or asks for it with the
+    // open-file dialog starting in workingDir; without an ordinary file tells
+    // the player and returns false (the program must end, nothing was written).
+    // Otherwise backs the profile up (reporting a failed backup and going on),
+    // refreshes twice and returns true.
+    bool Form_Load(const QString& executableDir, const QString& workingDir);
+
+    // Sets profilePath (and from it backupPath and my_temp) without a backup or
+    // refresh: for tools that run the refreshes themselves.
+    void setProfilePath(const QString& profilePath);
+
+    // Rebuilds the drop-down and the three lists from the profile.
+    void RefreshAll();
+    // Binds the selected taunt to the selected key, then refreshes.
+    void assignSpeech_Click();
+    // Asks, then empties every speech binding of the known keys; refreshes after either answer.
+    void erase_speech_Click();
+    // Handles the drop-down's selected entry: writes Voice, may show the note, relays, sets captions.
+    void voicepack_Click();
+    // Copies the backup over the profile when it is plausible, then refreshes.
+    void Restore_ini_Click();
+    // The message Restore_ini_Click shows once the backup was copied back.
+    static QString restoreStartedText() { return QStringLiteral("Ok, lets try to restore Your kvuser.ini"); }
+
+    // What the window forwards. chooseVoicepack raises voicepack_Click even
+    // when the entry is already the selected one, as a player's choice does.
+    void selectTaunt(int index);
+    void selectKey(int index);
+    void selectUsedKey(int index);
+    void chooseVoicepack(int index);
+
+    // The information window was closed: a new one starts with the initial product line.
+    void splashUnloaded();
+
+    const ListModel& voicepack() const { return m_voicepack; }
+    const ListModel& all_taunts() const { return m_allTaunts; }
+    const ListModel& allKeys() const { return m_allKeys; }
+    const ListModel& usedSpeechKeys() const { return m_usedSpeechKeys; }
+    const QString& mytest() const { return m_mytest; }
+    const QString& my_temp() const { return m_myTemp; }
+    const QString& caption() const { return m_caption; }
+    const QString& lblCompanyProduct() const { return m_productLine; }
+    const QString& profilePath() const { return m_profile.profilePath(); }
+    const QString& backupPath() const { return m_backupPath; }
+    const CurrentTauntTable& currentTaunts() const { return m_currentTaunts; }
+    const QString& lastVoicepackChoice() const { return m_lastVoicepackChoice; }
+    const QString& lastRefreshedChoice() const { return m_lastRefreshedChoice; }
+    bool firstChoiceDone() const { return m_firstChoiceDone; }
+
+    // Called once after each handler the window forwarded has ended, when the state may have changed.
+    void setChangeObserver(std::function<void()> observer) { m_observer = std::move(observer); }
+
+private:
+    class Notifier;
+
+    void setMytest(const QString& text);
+    void mytest_Change();
+    QString bindingColumnFor(const QString& binding, const QString& keyName);
+    void reportWriteFailure(const Result& result);
+    void message(const QString& text);
+
+    UserInteraction& m_interaction;
+    ProfileFile m_profile;
+    QString m_backupPath;
+
+    ListModel m_voicepack;
+    ListModel m_allTaunts;
+    ListModel m_allKeys;
+    ListModel m_usedSpeechKeys;
+    QString m_mytest;
+    QString m_myTemp;
+    QString m_caption;
+    QString m_productLine;
+
+    CurrentTauntTable m_currentTaunts;
+    QString m_lastVoicepackChoice;
+    QString m_lastRefreshedChoice;
+    bool m_firstChoiceDone = false;
+
+    // Counts refresh runs, so that a run can tell that a nested run rebuilt everything.
+    quint64 m_refreshRuns = 0;
+    // Set by chooseVoicepack for the one voicepack_Click it raises: only a
+    // player's own choice reports a failed write of Voice.
+    bool m_choiceByPlayer = false;
+    int m_handlerDepth = 0;
+    std::function<void()> m_observer;
+};
+
+} // namespace parlomatic
