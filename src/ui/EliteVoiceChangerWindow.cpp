@@ -1,0 +1,80 @@
+#include "ui/EliteVoiceChangerWindow.h"
+
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace parlomatic {
+
+namespace {
+
+template <typename Control> Control* control(Control* created, const QString& objectName, const QRect& place) {
+    created->setObjectName(objectName);
+    created->setGeometry(place);
+    return created;
+}
+
+} // namespace
+
+EliteVoiceChangerWindow::EliteVoiceChangerWindow(UserInteraction& interaction)
+    : QWidget(nullptr, Qt::Window), m_logic(interaction) {
+    setObjectName(QStringLiteral("EliteVoiceChanger"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Name Changer"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/namechanger-icon.png")));
+    setFont(dialogFont());
+    resize(pixels(5295), pixels(2280));
+
+    // The frame lies behind every other control; the controls in its band are not its children.
+    auto* frame = control(new QFrame(this), QStringLiteral("Frame1"), twipsRect(0, 360, 5295, 1335));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+
+    auto* name = control(new QLineEdit(this), QStringLiteral("namen_eingabe"), twipsRect(0, 0, 2655, 375));
+    m_ergebnis1 = control(new QLineEdit(this), QStringLiteral("ergebnis1"), twipsRect(120, 960, 2655, 285));
+    auto* brackets = control(new QPushButton(QStringLiteral("Add Brackets"), this), QStringLiteral("add_tm"),
+                             twipsRect(120, 600, 1215, 255));
+    m_ergebnis2 = control(new QLineEdit(this), QStringLiteral("ergebnis2"), twipsRect(120, 1320, 2655, 285));
+    auto* write1 = control(new QPushButton(QStringLiteral("write this name to my kvuser.ini"), this),
+                           QStringLiteral("write_name1"), twipsRect(2880, 960, 2295, 255));
+    auto* write2 = control(new QPushButton(QStringLiteral("or write this name to kvuser.ini"), this),
+                           QStringLiteral("write_name2"), twipsRect(2880, 1320, 2295, 255));
+    m_iniPath =
+        control(new QLineEdit(m_logic.iniPath(), this), QStringLiteral("ini_path"), twipsRect(4560, 1560, 495, 285));
+    m_iniPath->hide();
+    auto* close = control(new QPushButton(QStringLiteral("Close this Window"), this),
+                          QStringLiteral("exit_namechanger"), twipsRect(120, 1800, 5055, 375));
+    close->setFont(dialogFont(9.75));
+    control(new QLabel(QStringLiteral("Please enter your Name here"), this), QStringLiteral("Label1"),
+            twipsRect(2760, 120, 2295, 255));
+    for (QLineEdit* result : {m_ergebnis1, m_ergebnis2})
+        result->setFont(timesFont(8.25));
+
+    QWidget* focusOrder[] = {name, m_ergebnis1, brackets, m_ergebnis2, write1, write2, close};
+    for (std::size_t i = 1; i < std::size(focusOrder); ++i)
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+
+    m_logic.setResultsChangedHandler([this] { showResults(); });
+    connect(name, &QLineEdit::textChanged, this, [this](const QString& text) { m_logic.setNamenEingabe(text); });
+    connect(m_ergebnis1, &QLineEdit::textEdited, this, [this](const QString& text) { m_logic.setErgebnis1(text); });
+    connect(m_ergebnis2, &QLineEdit::textEdited, this, [this](const QString& text) { m_logic.setErgebnis2(text); });
+    connect(brackets, &QPushButton::clicked, this, [this] { m_logic.add_tm_Click(); });
+    connect(write1, &QPushButton::clicked, this, [this] { m_logic.write_name1_Click(); });
+    connect(write2, &QPushButton::clicked, this, [this] { m_logic.write_name2_Click(); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void EliteVoiceChangerWindow::setIniPath(const QString& path) {
+    m_logic.setIniPath(path);
+    m_iniPath->setText(path);
+}
+
+void EliteVoiceChangerWindow::showResults() {
+    m_ergebnis1->setText(m_logic.ergebnis1());
+    m_ergebnis2->setText(m_logic.ergebnis2());
+}
+
+} // namespace parlomatic

@@ -1,0 +1,38 @@
+#include "ui/Fonts.h"
+
+#include <QStringList>
+
+namespace parlomatic {
+
+namespace {
+
+QFont font(const QStringList& families, QFont::StyleHint hint, qreal pointSize, QFont::Weight weight) {
+    QFont result;
+    result.setFamilies(families);
+    result.setStyleHint(hint);
+    result.setPointSizeF(pointSize);
+    result.setWeight(weight);
+    return result;
+}
+
+} // namespace
+
+QFont dialogFont(qreal pointSize) {
+    return font({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
+                 QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")},
+                QFont::SansSerif, pointSize, QFont::Normal);
+}
+
+QFont arialFont(qreal pointSize, QFont::Weight weight) {
+    return font({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                 QStringLiteral("Helvetica")},
+                QFont::SansSerif, pointSize, weight);
+}
+
+QFont timesFont(qreal pointSize) {
+    return font({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Roman"),
+                 QStringLiteral("Times")},
+                QFont::Serif, pointSize, QFont::Normal);
+}
+
+} // namespace parlomatic

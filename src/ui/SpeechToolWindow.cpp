@@ -1,0 +1,234 @@
+#include "ui/SpeechToolWindow.h"
+
+#include "editor/SpeechTool.h"
+#include "ui/EliteVoiceChangerWindow.h"
+#include "ui/Fonts.h"
+#include "ui/MainWindowGeometry.h"
+#include "ui/SplashWindow.h"
+#include "ui/Twips.h"
+#include "ui/WrappingButton.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QSignalBlocker>
+
+namespace parlomatic {
+
+namespace {
+
+constexpr int clientWidth = mainWindowOuterWidth - mainWindowFrameWidth;
+constexpr int minimumClientHeight = mainWindowMinimumOuterHeight - mainWindowFrameHeight;
+
+template <typename Control> Control* control(Control* created, const QString& objectName, const QRect& place) {
+    created->setObjectName(objectName);
+    created->setGeometry(place);
+    return created;
+}
+
+QLabel* label(const QString& objectName, const QString& caption, const QRect& place, QWidget* parent) {
+    auto* result = control(new QLabel(caption, parent), objectName, place);
+    result->setTextFormat(Qt::PlainText);
+    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return result;
+}
+
+QListWidget* list(const QString& objectName, const QRect& place, QWidget* parent) {
+    auto* result = control(new QListWidget(parent), objectName, place);
+    result->setSelectionMode(QAbstractItemView::SingleSelection);
+    result->setUniformItemSizes(true);
+    return result;
+}
+
+QLineEdit* hiddenTextBox(const QString& objectName, const QString& text, const QRect& place, QWidget* parent) {
+    auto* result = control(new QLineEdit(text, parent), objectName, place);
+    result->hide();
+    return result;
+}
+
+// The selected row of a list, or -1.
+int selectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+} // namespace
+
+SpeechToolWindow::SpeechToolWindow(SpeechTool& tool, UserInteraction& interaction)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint),
+      m_tool(tool), m_interaction(interaction) {
+    setObjectName(QStringLiteral("SpeechTool"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
+    setFont(dialogFont());
+    buildControls();
+    setFixedWidth(pixels(clientWidth));
+    setMinimumHeight(pixels(minimumClientHeight));
+    resize(pixels(clientWidth), pixels(minimumClientHeight));
+
+    loadSplash();
+    showState();
+    m_tool.setChangeObserver([this] { showState(); });
+}
+
+SpeechToolWindow::~SpeechToolWindow() {
+    m_tool.setChangeObserver({});
+    delete m_nameChanger.data();
+    delete m_splash.data();
+}
+
+void SpeechToolWindow::buildControls() {
+    // Created from back to front, so that later controls lie in front.
+    label(QStringLiteral("Label4"), QStringLiteral("Currently selected Voicepack:"), twipsRect(120, 120, 2295, 255),
+          this);
+    label(QStringLiteral("Label5"), QStringLiteral("Path to kvuser.ini:"), twipsRect(5280, 120, 1335, 255), this)
+        ->hide();
+
+    m_frame = control(new QFrame(this), QStringLiteral("Frame1"), twipsRect(0, 480, 9975, 4575));
+    m_frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    m_frame->setAutoFillBackground(true);
+    QPalette white = m_frame->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    m_frame->setPalette(white);
+    for (const auto& [name, file, left] :
+         {std::tuple{QStringLiteral("Image1"), QStringLiteral(":/pictures/plus.png"), 3120},
+          std::tuple{QStringLiteral("Image2"), QStringLiteral(":/pictures/equals.png"), 6480}}) {
+        control(new QLabel(m_frame), name, twipsRect(left, 2400, 600, 600))->setPixmap(QPixmap(file));
+    }
+    label(QStringLiteral("Label3"), QStringLiteral("Currently assigned Taunts:"), twipsRect(7080, 120, 2295, 255),
+          m_frame);
+    label(QStringLiteral("Label2"), QStringLiteral("All available Keys:"), twipsRect(3840, 120, 2535, 255), m_frame);
+    label(QStringLiteral("Label1"), QStringLiteral("All available Speech Taunts:"), twipsRect(120, 120, 2175, 255),
+          m_frame);
+
+    m_voicepack = control(new QComboBox(this), QStringLiteral("voicepack"), twipsRect(2280, 120, 2775, 315));
+    m_allTaunts = list(QStringLiteral("all_taunts"), twipsRect(120, 840, 2895, 4155), this);
+    m_allKeys = list(QStringLiteral("allKeys"), twipsRect(3840, 840, 2655, 4155), this);
+    m_usedSpeechKeys = list(QStringLiteral("usedSpeechKeys"), twipsRect(7080, 840, 2655, 4155), this);
+    m_mytest = hiddenTextBox(QStringLiteral("mytest"), m_tool.mytest(), twipsRect(4440, 3120, 615, 495), this);
+
+    auto* assign = control(new WrappingButton(QStringLiteral("assign Taunt to key"), this),
+                           QStringLiteral("assignSpeech"), twipsRect(3120, 1200, 615, 1575));
+    auto* exit = control(new QPushButton(QStringLiteral("Exit"), this), QStringLiteral("exit_button"),
+                         twipsRect(9000, 5160, 975, 375));
+    auto* info = control(new QPushButton(QStringLiteral("Info"), this), QStringLiteral("info_button"),
+                         twipsRect(0, 5160, 1095, 375));
+    auto* erase = control(new QPushButton(QStringLiteral("Del all Speech Entrys"), this),
+                          QStringLiteral("erase_speech"), twipsRect(7200, 5160, 1695, 375));
+    auto* restore = control(new QPushButton(QStringLiteral("Restore old kvuser.ini"), this),
+                            QStringLiteral("Restore_ini"), twipsRect(5280, 5160, 1815, 375));
+    m_myTemp = hiddenTextBox(QStringLiteral("my_temp"), m_tool.my_temp(), twipsRect(6600, 120, 3375, 285), this);
+    auto* nameChanger = control(new QPushButton(QStringLiteral("\u00CAL\u00CFt\u00EB Namechanger"), this),
+                                QStringLiteral("elite_name_changer"), twipsRect(1200, 5160, 1575, 375));
+    m_bottomRow = {info, restore, nameChanger, erase, exit};
+
+    QWidget* focusOrder[] = {m_voicepack, m_allTaunts, m_allKeys, m_usedSpeechKeys, assign,
+                             exit,        info,        erase,     restore,          nameChanger};
+    for (std::size_t i = 1; i < std::size(focusOrder); ++i)
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+
+    connect(m_voicepack, &QComboBox::activated, this, [this](int index) { m_tool.chooseVoicepack(index); });
+    connect(m_allTaunts, &QListWidget::itemSelectionChanged, this,
+            [this] { m_tool.selectTaunt(selectedRow(m_allTaunts)); });
+    connect(m_allKeys, &QListWidget::itemSelectionChanged, this, [this] { m_tool.selectKey(selectedRow(m_allKeys)); });
+    connect(m_usedSpeechKeys, &QListWidget::itemSelectionChanged, this,
+            [this] { m_tool.selectUsedKey(selectedRow(m_usedSpeechKeys)); });
+    connect(assign, &QPushButton::clicked, this, [this] { m_tool.assignSpeech_Click(); });
+    connect(erase, &QPushButton::clicked, this, [this] { m_tool.erase_speech_Click(); });
+    connect(restore, &QPushButton::clicked, this, [this] { m_tool.Restore_ini_Click(); });
+    connect(info, &QPushButton::clicked, this, &SpeechToolWindow::info_button_Click);
+    connect(nameChanger, &QPushButton::clicked, this, &SpeechToolWindow::elite_name_changer_Click);
+    connect(exit, &QPushButton::clicked, this, &SpeechToolWindow::exit_button_Click);
+}
+
+void SpeechToolWindow::loadSplash() {
+    m_splash = new SplashWindow(m_interaction);
+    m_splash->setProductLine(m_tool.lblCompanyProduct());
+    connect(m_splash, &SplashWindow::unloaded, this, [this] {
+        m_splash = nullptr;
+        m_tool.splashUnloaded();
+    });
+}
+
+void SpeechToolWindow::info_button_Click() {
+    if (!m_splash)
+        loadSplash();
+    m_splash->show();
+    m_splash->raise();
+    m_splash->activateWindow();
+}
+
+void SpeechToolWindow::elite_name_changer_Click() {
+    if (!m_nameChanger)
+        m_nameChanger = new EliteVoiceChangerWindow(m_interaction);
+    m_nameChanger->setIniPath(m_tool.profilePath());
+    m_nameChanger->show();
+    m_nameChanger->raise();
+    m_nameChanger->activateWindow();
+}
+
+void SpeechToolWindow::exit_button_Click() {
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+void SpeechToolWindow::resizeEvent(QResizeEvent* event) {
+    // The window's size limits already hold the width and the minimum height;
+    // the controls follow the outer height.
+    const MainWindowGeometry geometry = mainWindowGeometry(twips(event->size().height()) + mainWindowFrameHeight);
+    for (QListWidget* column : {m_allTaunts, m_allKeys, m_usedSpeechKeys})
+        column->resize(column->width(), pixels(geometry.listHeight));
+    m_frame->resize(m_frame->width(), pixels(geometry.frameHeight));
+    for (QPushButton* button : m_bottomRow)
+        button->move(button->x(), pixels(geometry.buttonTop));
+    QWidget::resizeEvent(event);
+}
+
+void SpeechToolWindow::showState() {
+    setWindowTitle(m_tool.caption());
+    showItems(m_voicepack, m_tool.voicepack());
+    showItems(m_allTaunts, m_tool.all_taunts());
+    showItems(m_allKeys, m_tool.allKeys());
+    showItems(m_usedSpeechKeys, m_tool.usedSpeechKeys());
+    m_mytest->setText(m_tool.mytest());
+    m_myTemp->setText(m_tool.my_temp());
+    if (m_splash)
+        m_splash->setProductLine(m_tool.lblCompanyProduct());
+}
+
+void SpeechToolWindow::showItems(QComboBox* box, const ListModel& model) {
+    const QSignalBlocker blocker(box);
+    QStringList shown;
+    for (int i = 0; i < box->count(); ++i)
+        shown.append(box->itemText(i));
+    if (shown != model.items()) {
+        box->clear();
+        box->addItems(model.items());
+    }
+    box->setCurrentIndex(model.selectedIndex());
+}
+
+void SpeechToolWindow::showItems(QListWidget* list, const ListModel& model) {
+    const QSignalBlocker blocker(list);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown.append(list->item(i)->text());
+    // Filling a list again only when its items changed keeps its scroll position.
+    if (shown != model.items()) {
+        list->clear();
+        list->addItems(model.items());
+    }
+    if (model.selectedIndex() < 0) {
+        list->clearSelection();
+        list->setCurrentRow(-1);
+    } else {
+        list->setCurrentRow(model.selectedIndex());
+    }
+}
+
+} // namespace parlomatic

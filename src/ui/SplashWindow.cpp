@@ -1,0 +1,168 @@
+#include "ui/SplashWindow.h"
+
+#include "catalogue/ProductInfo.h"
+#include "profile/UserInteraction.h"
+#include "ui/Fonts.h"
+#include "ui/Twips.h"
+
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVariantAnimation>
+
+namespace parlomatic {
+
+namespace {
+
+constexpr int clientWidth = 7380;
+constexpr int clientHeight = 4965;
+// The border drawn around the client area in place of the dialog frame.
+constexpr int borderWidth = 2;
+constexpr int shrinkMilliseconds = 300;
+
+QLabel* label(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* result = new QLabel(caption, parent);
+    result->setObjectName(objectName);
+    result->setTextFormat(Qt::PlainText);
+    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return result;
+}
+
+QLabel* wrappingLabel(const QString& objectName, const QString& caption, QWidget* parent) {
+    QLabel* result = label(objectName, caption, parent);
+    result->setWordWrap(true);
+    return result;
+}
+
+} // namespace
+
+SplashWindow::SplashWindow(UserInteraction& interaction)
+    : QFrame(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_interaction(interaction) {
+    setObjectName(QStringLiteral("frmSplash"));
+    setFont(dialogFont());
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(borderWidth);
+    setFixedSize(pixels(clientWidth) + 2 * borderWidth, pixels(clientHeight) + 2 * borderWidth);
+
+    // Created from back to front, so that later controls lie in front.
+    auto* hint = wrappingLabel(QStringLiteral("Label6"),
+                               QStringLiteral("This Tool (and maybe future versions) can be downloaded here:"), this);
+    place(hint, 240, 4080, 5535, 255);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Frame1"));
+    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    panel->setAutoFillBackground(true);
+    QPalette white = panel->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    panel->setPalette(white);
+    place(panel, 120, 120, 7080, 3795);
+
+    auto* picture = new QLabel(panel);
+    picture->setObjectName(QStringLiteral("Image2"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/sword.png")));
+    picture->setGeometry(twipsRect(4920, 480, 2085, 3240));
+    const QString disclaimer = QStringLiteral(" Kind of a disclaimer:") + QString(59, QLatin1Char(' ')) +
+                               QStringLiteral("This software is provided as is. The author takes no "
+                                              "responsibilitys whatsoever");
+    wrappingLabel(QStringLiteral("Label5"), disclaimer, panel)->setGeometry(twipsRect(120, 3120, 4095, 615));
+    wrappingLabel(QStringLiteral("Label4"),
+                  QStringLiteral("If you want to use non Standardvoicepacks Online,the Server must have installed "
+                                 "those Voicepacks too. "),
+                  panel)
+        ->setGeometry(twipsRect(120, 2640, 4575, 495));
+    const QString support = QStringLiteral("This tool also has support for some non Standardvoicpacks, make sure you "
+                                           "have installed them, before you use them") +
+                            QString(24, QLatin1Char(' ')) + QStringLiteral("(Like the Ned Flanders Voicepack)");
+    wrappingLabel(QStringLiteral("Label3"), support, panel)->setGeometry(twipsRect(120, 1920, 4815, 735));
+    wrappingLabel(QStringLiteral("Label2"),
+                  QStringLiteral("Simply choose a Taunt and a free Key and Press the assign Button. Do that for all "
+                                 "desired taunts"),
+                  panel)
+        ->setGeometry(twipsRect(120, 1440, 4935, 615));
+    wrappingLabel(QStringLiteral("Label1"), QStringLiteral("Put this program into your UT/system folder"), panel)
+        ->setGeometry(twipsRect(120, 1080, 3615, 255));
+
+    // The credit line is right-aligned and grows to fit, keeping its right edge.
+    m_platform = label(QStringLiteral("lblPlatform"), product::creditLine(), panel);
+    m_platform->setFont(arialFont(9.75, QFont::Bold));
+    m_platform->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    const QRect platformPlace = twipsRect(2400, 480, 1860, 240);
+    m_platform->adjustSize();
+    const int platformWidth = std::max(platformPlace.width(), m_platform->width());
+    m_platform->setGeometry(platformPlace.right() + 1 - platformWidth, platformPlace.top(), platformWidth,
+                            std::max(platformPlace.height(), m_platform->height()));
+
+    m_product = label(QStringLiteral("lblCompanyProduct"), QString(), panel);
+    m_product->setFont(arialFont(14.25, QFont::Bold));
+    m_product->setGeometry(twipsRect(600, 120, 5055, 330));
+    setProductLine(product::productLine());
+
+    auto* address = new QLineEdit(product::downloadAddress(), this);
+    address->setObjectName(QStringLiteral("Text2"));
+    address->setCursorPosition(0);
+    place(address, 840, 4440, 1215, 285);
+
+    auto* orLabel = label(QStringLiteral("Label7"), QStringLiteral("or"), this);
+    orLabel->setFont(arialFont(14.25));
+    place(orLabel, 3120, 4440, 375, 375);
+
+    m_close = new QPushButton(QStringLiteral("Close this Screen"), this);
+    m_close->setObjectName(QStringLiteral("Command2"));
+    m_close->setFont(dialogFont(9.75));
+    place(m_close, 5400, 4200, 1815, 675);
+    connect(m_close, &QPushButton::clicked, this, &SplashWindow::Command2_Click);
+
+    auto* visit = new QPushButton(QStringLiteral("Visit  ") + product::downloadHost(), this);
+    visit->setObjectName(QStringLiteral("Command3"));
+    place(visit, 2280, 4440, 1215, 285);
+    connect(visit, &QPushButton::clicked, this, &SplashWindow::Command3_Click);
+
+    setTabOrder(address, m_close);
+    setTabOrder(m_close, visit);
+}
+
+void SplashWindow::place(QWidget* control, int left, int top, int width, int height) {
+    control->setGeometry(twipsRect(left, top, width, height).translated(borderWidth, borderWidth));
+}
+
+void SplashWindow::setProductLine(const QString& line) {
+    m_product->setText(line);
+    m_product->adjustSize();
+}
+
+QString SplashWindow::productLine() const {
+    return m_product->text();
+}
+
+void SplashWindow::Command2_Click() {
+    m_close->setEnabled(false);
+    QVariantAnimation shrink;
+    shrink.setStartValue(height());
+    shrink.setEndValue(1);
+    shrink.setDuration(shrinkMilliseconds);
+    connect(&shrink, &QVariantAnimation::valueChanged, this,
+            [this](const QVariant& value) { setFixedHeight(value.toInt()); });
+    // Like a loop inside the click handler: nothing else can be clicked meanwhile.
+    QEventLoop loop;
+    connect(&shrink, &QVariantAnimation::finished, &loop, &QEventLoop::quit);
+    shrink.start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    hide();
+    emit unloaded();
+    deleteLater();
+}
+
+void SplashWindow::Command3_Click() {
+    m_interaction.openInBrowser(product::downloadAddress());
+}
+
+void SplashWindow::showEvent(QShowEvent* event) {
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    QFrame::showEvent(event);
+}
+
+} // namespace parlomatic

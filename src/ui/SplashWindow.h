@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QFrame>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace parlomatic {
+
+class UserInteraction;
+
+// The information window (frmSplash): the product line, a credit line, short
+// instructions, a disclaimer, the download address and a button that opens
+// it in the browser. It has no title bar and no task-bar entry, and is centred
+// on the screen whenever it is shown. It holds no state of its own beyond the
+// captions; the main window sets the product line.
+class SplashWindow : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit SplashWindow(UserInteraction& interaction);
+
+    // Sets the caption of lblCompanyProduct; the label grows or shrinks to fit it.
+    void setProductLine(const QString& line);
+    QString productLine() const;
+
+    // "Close this Screen": shrinks the window from its bottom edge, ignoring
+    // input meanwhile, then hides it, emits unloaded() and deletes it later.
+    void Command2_Click();
+    // "Visit": opens the download site; the window stays.
+    void Command3_Click();
+
+signals:
+    // The window is gone; the next one starts with the initial product line.
+    void unloaded();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void place(QWidget* control, int left, int top, int width, int height);
+
+    UserInteraction& m_interaction;
+    QLabel* m_product = nullptr;
+    QLabel* m_platform = nullptr;
+    QPushButton* m_close = nullptr;
+};
+
+} // namespace parlomatic
