@@ -82,6 +82,14 @@ SpeechToolWindow::~SpeechToolWindow() {
     delete m_splash.data();
 }
 
+SplashWindow* SpeechToolWindow::splash() const {
+    return m_splash;
+}
+
+EliteVoiceChangerWindow* SpeechToolWindow::nameChanger() const {
+    return m_nameChanger;
+}
+
 void SpeechToolWindow::buildControls() {
     // Created from back to front, so that later controls lie in front.
     label(QStringLiteral("Label4"), QStringLiteral("Currently selected Voicepack:"), twipsRect(120, 120, 2295, 255),

@@ -32,9 +32,9 @@ public:
 
     // The information window, loaded hidden at start-up; null after
     // "Close this Screen" until the next "Info".
-    SplashWindow* splash() const { return m_splash; }
+    SplashWindow* splash() const;
     // The name changer, or null while it is not open.
-    EliteVoiceChangerWindow* nameChanger() const { return m_nameChanger; }
+    EliteVoiceChangerWindow* nameChanger() const;
 
     // "Info": shows the information window, loading it first when needed.
     void info_button_Click();
