@@ -18,20 +18,19 @@ QFont font(const QStringList& families, QFont::StyleHint hint, qreal pointSize, 
 } // namespace
 
 QFont dialogFont(qreal pointSize) {
-    return font({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif"), QStringLiteral("Nimbus Sans"),
-                 QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")},
+    return font({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                 QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans Condensed"),
+                 QStringLiteral("Helvetica")},
                 QFont::SansSerif, pointSize, QFont::Normal);
 }
 
 QFont arialFont(qreal pointSize, QFont::Weight weight) {
-    return font({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
-                 QStringLiteral("Helvetica")},
+    return font({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica")},
                 QFont::SansSerif, pointSize, weight);
 }
 
 QFont timesFont(qreal pointSize) {
-    return font({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Roman"),
-                 QStringLiteral("Times")},
+    return font({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("Times")},
                 QFont::Serif, pointSize, QFont::Normal);
 }
 

@@ -102,23 +102,17 @@ SplashWindow::SplashWindow(UserInteraction& interaction)
 
     auto* address = new QLineEdit(product::downloadAddress(), this);
     address->setObjectName(QStringLiteral("Text2"));
-    address->setCursorPosition(0);
-    place(address, 840, 4440, 1215, 285);
-
     auto* orLabel = label(QStringLiteral("Label7"), QStringLiteral("or"), this);
     orLabel->setFont(arialFont(14.25));
-    place(orLabel, 3120, 4440, 375, 375);
-
     m_close = new QPushButton(QStringLiteral("Close this Screen"), this);
     m_close->setObjectName(QStringLiteral("Command2"));
     m_close->setFont(dialogFont(9.75));
     place(m_close, 5400, 4200, 1815, 675);
     connect(m_close, &QPushButton::clicked, this, &SplashWindow::Command2_Click);
-
     auto* visit = new QPushButton(QStringLiteral("Visit  ") + product::downloadHost(), this);
     visit->setObjectName(QStringLiteral("Command3"));
-    place(visit, 2280, 4440, 1215, 285);
     connect(visit, &QPushButton::clicked, this, &SplashWindow::Command3_Click);
+    placeAddressRow(address, orLabel, visit);
 
     setTabOrder(address, m_close);
     setTabOrder(m_close, visit);
@@ -126,6 +120,34 @@ SplashWindow::SplashWindow(UserInteraction& interaction)
 
 void SplashWindow::place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(twipsRect(left, top, width, height).translated(borderWidth, borderWidth));
+}
+
+void SplashWindow::placeAddressRow(QLineEdit* address, QLabel* orLabel, QPushButton* visit) {
+    // The row reads "<address> or <Visit  host>" below the hint, starting at
+    // the hint's left edge. Each control is as wide as its text, at least as
+    // wide as designed; the address box gives way first when the row would
+    // reach the close button, and then scrolls.
+    const QRect designedAddress = twipsRect(840, 4440, 1215, 285);
+    const QRect designedVisit = twipsRect(2280, 4440, 1215, 285);
+    constexpr int gap = 4;
+    const int rowLeft = pixels(240);
+    const int rowRight = pixels(5400) - 2 * gap;
+    const int top = designedAddress.top();
+
+    const int visitWidth = std::max(designedVisit.width(), visit->sizeHint().width());
+    const int orWidth = orLabel->fontMetrics().horizontalAdvance(orLabel->text()) + 2;
+    const int addressRoom = rowRight - rowLeft - orWidth - visitWidth - 2 * gap;
+    const int addressWanted = address->fontMetrics().horizontalAdvance(address->text()) + 12;
+    const int addressWidth = std::max(designedAddress.width(), std::min(addressWanted, addressRoom));
+
+    QRect place(rowLeft, top, addressWidth, designedAddress.height());
+    address->setGeometry(place.translated(borderWidth, borderWidth));
+    address->setCursorPosition(0);
+    const int orHeight = orLabel->sizeHint().height();
+    place = QRect(place.right() + 1 + gap, top + (designedAddress.height() - orHeight) / 2, orWidth, orHeight);
+    orLabel->setGeometry(place.translated(borderWidth, borderWidth));
+    place = QRect(place.right() + 1 + gap, top, visitWidth, designedVisit.height());
+    visit->setGeometry(place.translated(borderWidth, borderWidth));
 }
 
 void SplashWindow::setProductLine(const QString& line) {

@@ -40,6 +40,7 @@ protected:
 
 private:
     void place(QWidget* control, int left, int top, int width, int height);
+    void placeAddressRow(QLineEdit* address, QLabel* orLabel, QPushButton* visit);
 
     UserInteraction& m_interaction;
     QLabel* m_product = nullptr;
