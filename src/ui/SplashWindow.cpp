@@ -64,26 +64,32 @@ SplashWindow::SplashWindow(UserInteraction& interaction)
     picture->setObjectName(QStringLiteral("Image2"));
     picture->setPixmap(QPixmap(QStringLiteral(":/pictures/sword.png")));
     picture->setGeometry(twipsRect(4920, 480, 2085, 3240));
-    const QString disclaimer = QStringLiteral(" Kind of a disclaimer:") + QString(59, QLatin1Char(' ')) +
-                               QStringLiteral("This software is provided as is. The author takes no "
-                                              "responsibilitys whatsoever");
-    wrappingLabel(QStringLiteral("Label5"), disclaimer, panel)->setGeometry(twipsRect(120, 3120, 4095, 615));
-    wrappingLabel(QStringLiteral("Label4"),
-                  QStringLiteral("If you want to use non Standardvoicepacks Online,the Server must have installed "
-                                 "those Voicepacks too. "),
-                  panel)
-        ->setGeometry(twipsRect(120, 2640, 4575, 495));
-    const QString support = QStringLiteral("This tool also has support for some non Standardvoicpacks, make sure you "
-                                           "have installed them, before you use them") +
-                            QString(24, QLatin1Char(' ')) + QStringLiteral("(Like the Ned Flanders Voicepack)");
-    wrappingLabel(QStringLiteral("Label3"), support, panel)->setGeometry(twipsRect(120, 1920, 4815, 735));
-    wrappingLabel(QStringLiteral("Label2"),
-                  QStringLiteral("Simply choose a Taunt and a free Key and Press the assign Button. Do that for all "
-                                 "desired taunts"),
-                  panel)
-        ->setGeometry(twipsRect(120, 1440, 4935, 615));
-    wrappingLabel(QStringLiteral("Label1"), QStringLiteral("Put this program into your UT/system folder"), panel)
-        ->setGeometry(twipsRect(120, 1080, 3615, 255));
+    // The texts beside the picture wrap before it rather than running under it.
+    const int textRight = picture->x() - 6;
+    const auto text = [panel, textRight](const QString& name, const QString& caption, const QRect& designed) {
+        QRect place = designed;
+        place.setRight(std::min(place.right(), textRight));
+        wrappingLabel(name, caption, panel)->setGeometry(place);
+    };
+    text(QStringLiteral("Label5"),
+         QStringLiteral(" Kind of a disclaimer:") + QString(59, QLatin1Char(' ')) +
+             QStringLiteral("This software is provided as is. The author takes no responsibilitys whatsoever"),
+         twipsRect(120, 3120, 4095, 615));
+    text(QStringLiteral("Label4"),
+         QStringLiteral("If you want to use non Standardvoicepacks Online,the Server must have installed those "
+                        "Voicepacks too. "),
+         twipsRect(120, 2640, 4575, 495));
+    text(QStringLiteral("Label3"),
+         QStringLiteral("This tool also has support for some non Standardvoicpacks, make sure you have installed them, "
+                        "before you use them") +
+             QString(24, QLatin1Char(' ')) + QStringLiteral("(Like the Ned Flanders Voicepack)"),
+         twipsRect(120, 1920, 4815, 735));
+    text(QStringLiteral("Label2"),
+         QStringLiteral("Simply choose a Taunt and a free Key and Press the assign Button. Do that for all desired "
+                        "taunts"),
+         twipsRect(120, 1440, 4935, 615));
+    text(QStringLiteral("Label1"), QStringLiteral("Put this program into your UT/system folder"),
+         twipsRect(120, 1080, 3615, 255));
 
     // The credit line is right-aligned and grows to fit, keeping its right edge.
     m_platform = label(QStringLiteral("lblPlatform"), product::creditLine(), panel);
