@@ -1,0 +1,361 @@
+#include "WindowFixture.h"
+#include "catalogue/ProductInfo.h"
+#include "profile/ProfileFile.h"
+#include "ui/EliteVoiceChangerWindow.h"
+#include "ui/SplashWindow.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+using namespace parlomatic;
+using namespace parlomatic::test;
+
+namespace {
+
+QString column(const QString& text) {
+    return text.leftJustified(30, QLatin1Char(' '), true);
+}
+
+QString readValue(const TempProfile& profile, const QString& section, const QString& key) {
+    return ProfileFile(profile.path()).ReadEntry(section, key, QStringLiteral("<missing>"), 256);
+}
+
+QByteArray maleTwoProfile() {
+    return gameProfile("BotPack.VoiceMaleTwo", "F5=speech 4 2 -1\r\nF6=\r\n");
+}
+
+// Chooses an entry of the drop-down the way a player does: opens the list and clicks the entry.
+void chooseEntry(QComboBox* box, const QString& text) {
+    box->showPopup();
+    QAbstractItemView* view = box->view();
+    QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+    const QModelIndex entry = view->model()->index(box->findText(text), 0);
+    QVERIFY(entry.isValid());
+    view->scrollTo(entry);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
+}
+
+} // namespace
+
+class TestSpeechToolWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpShowsProfile();
+    void focusFollowsTabOrder();
+    void captionsFit();
+    void assignByClicking();
+    void assignWithoutSelectionTellsPlayer();
+    void eraseAndRestoreButtons();
+    void voicepackChoiceSwitchesLists();
+    void choosingCurrentVoicepackWritesItAgain();
+    void resizeFollowsHeight_data();
+    void resizeFollowsHeight();
+    void infoShowsOneWindow();
+    void closeThisScreenUnloadsInformation();
+    void visitOpensDownloadSite();
+    void programEndsWhenNoWindowIsVisible_data();
+    void programEndsWhenNoWindowIsVisible();
+    void exitClosesEveryWindow();
+};
+
+void TestSpeechToolWindow::startUpShowsProfile() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+
+    QCOMPARE(started.window->windowTitle(), QStringLiteral("Drovantis Parlomatic Tool v.0.4"));
+    QVERIFY(!started.window->windowIcon().isNull());
+    auto* voicepack = started.find<QComboBox>(QStringLiteral("voicepack"));
+    QCOMPARE(voicepack->count(), 15);
+    QCOMPARE(voicepack->currentIndex(), 0);
+    QCOMPARE(voicepack->currentText(), QStringLiteral("Unreal Tournament Male Nr2"));
+    const auto* taunts = started.find<QListWidget>(QStringLiteral("all_taunts"));
+    QCOMPARE(itemTexts(taunts), started.tool.all_taunts().items());
+    QVERIFY(taunts->count() > 40);
+    QCOMPARE(started.find<QListWidget>(QStringLiteral("allKeys"))->count(), 86);
+    QCOMPARE(itemTexts(started.find<QListWidget>(QStringLiteral("usedSpeechKeys"))),
+             QStringList{QStringLiteral("F5: ") + column(QStringLiteral("I've got the flag"))});
+    QCOMPARE(started.find<QLineEdit>(QStringLiteral("my_temp"))->text(), started.profile.path());
+    QCOMPARE(started.find<QLineEdit>(QStringLiteral("mytest"))->text(), QStringLiteral("Unreal Tournament Male Nr2"));
+    for (const QString& hidden : {QStringLiteral("my_temp"), QStringLiteral("mytest"), QStringLiteral("Label5")})
+        QVERIFY2(!started.find(hidden)->isVisible(), qPrintable(hidden));
+
+    // The information window exists hidden from start-up on, carrying the product line.
+    QVERIFY(started.window->splash());
+    QVERIFY(!started.window->splash()->isVisible());
+    QCOMPARE(started.window->splash()->productLine(), QStringLiteral("Kelvanor Parlomatic Tool v.0.4"));
+    QVERIFY(started.interaction.messages.isEmpty());
+}
+
+void TestSpeechToolWindow::focusFollowsTabOrder() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    started.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(started.window.get()));
+
+    const QStringList expected{
+        QStringLiteral("voicepack"),          QStringLiteral("all_taunts"),   QStringLiteral("allKeys"),
+        QStringLiteral("usedSpeechKeys"),     QStringLiteral("assignSpeech"), QStringLiteral("exit_button"),
+        QStringLiteral("info_button"),        QStringLiteral("erase_speech"), QStringLiteral("Restore_ini"),
+        QStringLiteral("elite_name_changer"), QStringLiteral("voicepack")};
+    started.find(expected.first())->setFocus(Qt::TabFocusReason);
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, expected);
+}
+
+void TestSpeechToolWindow::captionsFit() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    QCOMPARE(captionsThatDoNotFit(started.window.get()), QStringList());
+    started.window->info_button_Click();
+    QCOMPARE(captionsThatDoNotFit(started.window->splash()), QStringList());
+}
+
+void TestSpeechToolWindow::assignByClicking() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+
+    QVERIFY(started.clickItem(QStringLiteral("all_taunts"), QStringLiteral("Cover me")));
+    QVERIFY(started.clickItem(QStringLiteral("allKeys"), QStringLiteral("F6: ")));
+    QCOMPARE(started.tool.all_taunts().text(), QStringLiteral("Cover me"));
+    started.click(QStringLiteral("assignSpeech"));
+
+    QCOMPARE(readValue(started.profile, QStringLiteral("Engine.Input"), QStringLiteral("F6")),
+             QStringLiteral("speech 2 3 -1"));
+    const QString bound = QStringLiteral("F6: ") + column(QStringLiteral("Cover me"));
+    QVERIFY(itemTexts(started.find<QListWidget>(QStringLiteral("usedSpeechKeys"))).contains(bound));
+    QVERIFY(itemTexts(started.find<QListWidget>(QStringLiteral("allKeys"))).contains(bound));
+    // The refresh cleared the selections, and the lists show that.
+    QVERIFY(started.find<QListWidget>(QStringLiteral("all_taunts"))->selectedItems().isEmpty());
+    QVERIFY(started.find<QListWidget>(QStringLiteral("allKeys"))->selectedItems().isEmpty());
+    QVERIFY(started.interaction.messages.isEmpty());
+}
+
+void TestSpeechToolWindow::assignWithoutSelectionTellsPlayer() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    QVERIFY(started.clickItem(QStringLiteral("allKeys"), QStringLiteral("F6: ")));
+    started.click(QStringLiteral("assignSpeech"));
+
+    QCOMPARE(started.interaction.messages.size(), 1);
+    QCOMPARE(started.interaction.messages[0].text, QStringLiteral("Select a Speech and a key first"));
+    QCOMPARE(started.interaction.messages[0].title, QStringLiteral("Error"));
+    QCOMPARE(readValue(started.profile, QStringLiteral("Engine.Input"), QStringLiteral("F6")), QString());
+}
+
+void TestSpeechToolWindow::eraseAndRestoreButtons() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    auto* used = started.find<QListWidget>(QStringLiteral("usedSpeechKeys"));
+
+    started.interaction.messageAnswers = {MessageAnswer::Yes};
+    started.click(QStringLiteral("erase_speech"));
+    QCOMPARE(started.interaction.messages.size(), 1);
+    QCOMPARE(started.interaction.messages[0].buttons, MessageButtons::YesNo);
+    QCOMPARE(readValue(started.profile, QStringLiteral("Engine.Input"), QStringLiteral("F5")), QString());
+    QCOMPARE(used->count(), 0);
+
+    started.click(QStringLiteral("Restore_ini"));
+    QCOMPARE(started.interaction.messages.size(), 2);
+    QCOMPARE(started.interaction.messages[1].text, QStringLiteral("Ok, lets try to restore Your kvuser.ini"));
+    QCOMPARE(readValue(started.profile, QStringLiteral("Engine.Input"), QStringLiteral("F5")),
+             QStringLiteral("speech 4 2 -1"));
+    QCOMPARE(used->count(), 1);
+}
+
+void TestSpeechToolWindow::voicepackChoiceSwitchesLists() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    auto* voicepack = started.find<QComboBox>(QStringLiteral("voicepack"));
+    const QStringList maleTwoTaunts = itemTexts(started.find<QListWidget>(QStringLiteral("all_taunts")));
+
+    chooseEntry(voicepack, QStringLiteral("Skaarj Hybrid Voice"));
+
+    QCOMPARE(started.interaction.messages.size(), 1);
+    QCOMPARE(started.interaction.messages[0].title, QStringLiteral("Skaarj Hybrid Voice"));
+    QCOMPARE(started.interaction.messages[0].icon, MessageIcon::Information);
+    QCOMPARE(readValue(started.profile, QStringLiteral("DefaultPlayer"), QStringLiteral("Voice")),
+             QStringLiteral("MultiMesh.SkaarjVoice"));
+    QCOMPARE(voicepack->itemText(0), QStringLiteral("Skaarj Hybrid Voice"));
+    QCOMPARE(voicepack->currentIndex(), 0);
+    QCOMPARE(voicepack->count(), 15);
+    const QStringList shown = itemTexts(started.find<QListWidget>(QStringLiteral("all_taunts")));
+    QCOMPARE(shown, started.tool.all_taunts().items());
+    QVERIFY(shown != maleTwoTaunts);
+    // F5's binding names a slot of Male Nr2, not necessarily the same taunt of the Skaarj.
+    QCOMPARE(itemTexts(started.find<QListWidget>(QStringLiteral("usedSpeechKeys"))),
+             started.tool.usedSpeechKeys().items());
+}
+
+void TestSpeechToolWindow::choosingCurrentVoicepackWritesItAgain() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    // Behind the program's back the game (or the player) changed the spelling.
+    ProfileFile(started.profile.path())
+        .WriteEntry(QStringLiteral("DefaultPlayer"), QStringLiteral("Voice"), QStringLiteral("botpack.voicemaletwo"));
+
+    chooseEntry(started.find<QComboBox>(QStringLiteral("voicepack")), QStringLiteral("Unreal Tournament Male Nr2"));
+
+    QCOMPARE(readValue(started.profile, QStringLiteral("DefaultPlayer"), QStringLiteral("Voice")),
+             QStringLiteral("Botpack.VoiceMaleTwo"));
+    QVERIFY(started.interaction.messages.isEmpty());
+}
+
+void TestSpeechToolWindow::resizeFollowsHeight_data() {
+    QTest::addColumn<QSize>("requested");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<int>("lists");
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<int>("buttonTop");
+
+    // Client pixels; the outer window adds 405 twips (27 pixels) of frame to the height.
+    QTest::newRow("minimum") << QSize(667, 372) << QSize(667, 372) << 277 << 303 << 344;
+    QTest::newRow("600 twips taller") << QSize(667, 412) << QSize(667, 372 + 40) << 317 << 343 << 384;
+    QTest::newRow("below the minimum") << QSize(667, 200) << QSize(667, 372) << 277 << 303 << 344;
+    QTest::newRow("wider") << QSize(900, 500) << QSize(667, 500) << 405 << 431 << 472;
+    QTest::newRow("narrower") << QSize(300, 372) << QSize(667, 372) << 277 << 303 << 344;
+}
+
+void TestSpeechToolWindow::resizeFollowsHeight() {
+    QFETCH(QSize, requested);
+    QFETCH(QSize, client);
+    QFETCH(int, lists);
+    QFETCH(int, panel);
+    QFETCH(int, buttonTop);
+
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    started.window->resize(started.window->width(), 600);
+    started.window->resize(requested);
+    QTRY_COMPARE(started.window->size(), client);
+
+    for (const QString& name :
+         {QStringLiteral("all_taunts"), QStringLiteral("allKeys"), QStringLiteral("usedSpeechKeys")}) {
+        const QRect place = started.find(name)->geometry();
+        QCOMPARE(place.height(), lists);
+        QCOMPARE(place.top(), 56);
+    }
+    QCOMPARE(started.find(QStringLiteral("Frame1"))->height(), panel);
+    for (const QString& name :
+         {QStringLiteral("info_button"), QStringLiteral("elite_name_changer"), QStringLiteral("Restore_ini"),
+          QStringLiteral("erase_speech"), QStringLiteral("exit_button")})
+        QCOMPARE(started.find(name)->y(), buttonTop);
+    // The top row and the assign button stay where they are.
+    QCOMPARE(started.find(QStringLiteral("voicepack"))->geometry(), QRect(152, 8, 185, 21));
+    QCOMPARE(started.find(QStringLiteral("assignSpeech"))->geometry(), QRect(208, 80, 41, 105));
+}
+
+void TestSpeechToolWindow::infoShowsOneWindow() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+
+    started.click(QStringLiteral("info_button"));
+    started.click(QStringLiteral("info_button"));
+
+    QCOMPARE(visibleWindows(QStringLiteral("frmSplash")), 1);
+    int loaded = 0;
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        loaded += widget->objectName() == QStringLiteral("frmSplash") ? 1 : 0;
+    QCOMPARE(loaded, 1);
+    SplashWindow* splash = started.window->splash();
+    QCOMPARE(splash->productLine(), QStringLiteral("Kelvanor Parlomatic Tool v.0.4"));
+    QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(splash->windowType(), Qt::Tool);
+    QCOMPARE(splash->frameGeometry().center(), splash->screen()->availableGeometry().center());
+}
+
+void TestSpeechToolWindow::closeThisScreenUnloadsInformation() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    started.click(QStringLiteral("info_button"));
+    QPointer<SplashWindow> first = started.window->splash();
+
+    QTest::mouseClick(first->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
+
+    QVERIFY(!started.window->splash());
+    QTRY_VERIFY(!first);
+    QCOMPARE(visibleWindows(QStringLiteral("frmSplash")), 0);
+
+    // A new window starts with the initial product line until the next refresh.
+    started.click(QStringLiteral("info_button"));
+    QVERIFY(started.window->splash());
+    QCOMPARE(started.window->splash()->productLine(), QStringLiteral("Kelvanor Parlomatic Tool"));
+    started.click(QStringLiteral("Restore_ini"));
+    QCOMPARE(started.window->splash()->productLine(), QStringLiteral("Kelvanor Parlomatic Tool v.0.4"));
+}
+
+void TestSpeechToolWindow::visitOpensDownloadSite() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    started.click(QStringLiteral("info_button"));
+    SplashWindow* splash = started.window->splash();
+
+    QTest::mouseClick(splash->findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+
+    QCOMPARE(started.interaction.openedAddresses, QStringList{product::downloadAddress()});
+    QVERIFY(splash->isVisible());
+    QVERIFY(started.interaction.messages.isEmpty());
+}
+
+void TestSpeechToolWindow::programEndsWhenNoWindowIsVisible_data() {
+    QTest::addColumn<bool>("information");
+    QTest::addColumn<bool>("nameChanger");
+
+    QTest::newRow("only the main window") << false << false;
+    QTest::newRow("information window shown") << true << false;
+    QTest::newRow("name changer open") << false << true;
+}
+
+void TestSpeechToolWindow::programEndsWhenNoWindowIsVisible() {
+    QFETCH(bool, information);
+    QFETCH(bool, nameChanger);
+
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    if (information)
+        started.window->info_button_Click();
+    if (nameChanger)
+        started.window->elite_name_changer_Click();
+
+    bool runningAfterClose = false;
+    QTimer::singleShot(0, started.window.get(), [&] { started.window->close(); });
+    // Still running a moment after the main window went: only an open name
+    // changer may keep the program going; closing it then ends the program.
+    QTimer::singleShot(300, started.window.get(), [&] {
+        runningAfterClose = true;
+        if (EliteVoiceChangerWindow* changer = started.window->nameChanger())
+            changer->close();
+    });
+    QTimer::singleShot(5000, started.window.get(), [] { QCoreApplication::exit(2); });
+
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QCOMPARE(runningAfterClose, nameChanger);
+    QVERIFY(!started.window->isVisible());
+}
+
+void TestSpeechToolWindow::exitClosesEveryWindow() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    started.window->info_button_Click();
+    started.window->elite_name_changer_Click();
+    QPointer<EliteVoiceChangerWindow> changer = started.window->nameChanger();
+    QVERIFY(changer && changer->isVisible());
+
+    QTimer::singleShot(0, started.window.get(), [&] { started.click(QStringLiteral("exit_button")); });
+    QTimer::singleShot(5000, started.window.get(), [] { QCoreApplication::exit(2); });
+
+    QCOMPARE(QCoreApplication::exec(), 0);
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
+    QTRY_VERIFY(!changer);
+}
+
+QTEST_MAIN(TestSpeechToolWindow)
+#include "tst_speechtoolwindow.moc"
