@@ -171,8 +171,9 @@ void SplashWindow::Command2_Click() {
     shrink.setStartValue(height());
     shrink.setEndValue(1);
     shrink.setDuration(shrinkMilliseconds);
+    setMinimumHeight(1);
     connect(&shrink, &QVariantAnimation::valueChanged, this,
-            [this](const QVariant& value) { setFixedHeight(value.toInt()); });
+            [this](const QVariant& value) { resize(width(), value.toInt()); });
     // Like a loop inside the click handler: nothing else can be clicked meanwhile.
     QEventLoop loop;
     connect(&shrink, &QVariantAnimation::finished, &loop, &QEventLoop::quit);
