@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 #include "profile/ProfileFile.h"
 #include "ui/EliteVoiceChangerWindow.h"
+#include "ui/SplashWindow.h"
 
 #include <QLineEdit>
 #include <QtTest>
