@@ -95,8 +95,10 @@ void TestQtUserInteraction::messageBox() {
     QMessageBox::StandardButton seenDefault = QMessageBox::NoButton;
     whenDialogShows([&](QWidget* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
-        if (!box)
-            return dialog->close();
+        if (!box) {
+            dialog->close();
+            return;
+        }
         seenTitle = box->windowTitle();
         seenText = box->text();
         seenIcon = box->icon();
@@ -139,8 +141,10 @@ void TestQtUserInteraction::fileDialogOffersOnlyProfile() {
     bool ownerVisible = true;
     whenDialogShows([&](QWidget* dialog) {
         auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
-        if (!fileDialog)
-            return dialog->close();
+        if (!fileDialog) {
+            dialog->close();
+            return;
+        }
         seenTitle = fileDialog->windowTitle();
         seenFolder = fileDialog->directory().absolutePath();
         seenFilters = fileDialog->nameFilters();
@@ -149,7 +153,7 @@ void TestQtUserInteraction::fileDialogOffersOnlyProfile() {
         ownerVisible = fileDialog->parentWidget()->isVisible();
         if (accept) {
             fileDialog->selectFile(profile);
-            fileDialog->accept();
+            static_cast<QDialog*>(fileDialog)->accept();
         } else {
             fileDialog->reject();
         }
