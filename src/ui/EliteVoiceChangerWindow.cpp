@@ -1,5 +1,6 @@
 #include "ui/EliteVoiceChangerWindow.h"
 
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -18,12 +19,6 @@ namespace {
 constexpr int writeLeft = 2835;
 constexpr int writeWidth = 2400;
 
-template <typename Control> Control* control(Control* created, const QString& objectName, const QRect& place) {
-    created->setObjectName(objectName);
-    created->setGeometry(place);
-    return created;
-}
-
 } // namespace
 
 EliteVoiceChangerWindow::EliteVoiceChangerWindow(UserInteraction& interaction)
@@ -36,26 +31,26 @@ EliteVoiceChangerWindow::EliteVoiceChangerWindow(UserInteraction& interaction)
     resize(pixels(5295), pixels(2280));
 
     // The frame lies behind every other control; the controls in its band are not its children.
-    auto* frame = control(new QFrame(this), QStringLiteral("Frame1"), twipsRect(0, 360, 5295, 1335));
+    auto* frame = placed(new QFrame(this), QStringLiteral("Frame1"), twipsRect(0, 360, 5295, 1335));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
-    auto* name = control(new QLineEdit(this), QStringLiteral("namen_eingabe"), twipsRect(0, 0, 2655, 375));
-    m_ergebnis1 = control(new QLineEdit(this), QStringLiteral("ergebnis1"), twipsRect(120, 960, 2655, 285));
-    auto* brackets = control(new QPushButton(QStringLiteral("Add Brackets"), this), QStringLiteral("add_tm"),
-                             twipsRect(120, 600, 1215, 255));
-    m_ergebnis2 = control(new QLineEdit(this), QStringLiteral("ergebnis2"), twipsRect(120, 1320, 2655, 285));
-    auto* write1 = control(new QPushButton(QStringLiteral("write this name to my kvuser.ini"), this),
-                           QStringLiteral("write_name1"), twipsRect(writeLeft, 960, writeWidth, 255));
-    auto* write2 = control(new QPushButton(QStringLiteral("or write this name to kvuser.ini"), this),
-                           QStringLiteral("write_name2"), twipsRect(writeLeft, 1320, writeWidth, 255));
+    auto* name = placed(new QLineEdit(this), QStringLiteral("namen_eingabe"), twipsRect(0, 0, 2655, 375));
+    m_ergebnis1 = placed(new QLineEdit(this), QStringLiteral("ergebnis1"), twipsRect(120, 960, 2655, 285));
+    auto* brackets = placed(new QPushButton(QStringLiteral("Add Brackets"), this), QStringLiteral("add_tm"),
+                            twipsRect(120, 600, 1215, 255));
+    m_ergebnis2 = placed(new QLineEdit(this), QStringLiteral("ergebnis2"), twipsRect(120, 1320, 2655, 285));
+    auto* write1 = placed(new QPushButton(QStringLiteral("write this name to my kvuser.ini"), this),
+                          QStringLiteral("write_name1"), twipsRect(writeLeft, 960, writeWidth, 255));
+    auto* write2 = placed(new QPushButton(QStringLiteral("or write this name to kvuser.ini"), this),
+                          QStringLiteral("write_name2"), twipsRect(writeLeft, 1320, writeWidth, 255));
     m_iniPath =
-        control(new QLineEdit(m_logic.iniPath(), this), QStringLiteral("ini_path"), twipsRect(4560, 1560, 495, 285));
+        placed(new QLineEdit(m_logic.iniPath(), this), QStringLiteral("ini_path"), twipsRect(4560, 1560, 495, 285));
     m_iniPath->hide();
-    auto* close = control(new QPushButton(QStringLiteral("Close this Window"), this),
-                          QStringLiteral("exit_namechanger"), twipsRect(120, 1800, 5055, 375));
+    auto* close = placed(new QPushButton(QStringLiteral("Close this Window"), this), QStringLiteral("exit_namechanger"),
+                         twipsRect(120, 1800, 5055, 375));
     close->setFont(dialogFont(9.75));
-    control(new QLabel(QStringLiteral("Please enter your Name here"), this), QStringLiteral("Label1"),
-            twipsRect(2760, 120, 2295, 255));
+    placed(captionLabel(QStringLiteral("Please enter your Name here"), this), QStringLiteral("Label1"),
+           twipsRect(2760, 120, 2295, 255));
     for (QLineEdit* result : {m_ergebnis1, m_ergebnis2})
         result->setFont(timesFont(8.25));
 

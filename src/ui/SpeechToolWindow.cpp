@@ -1,6 +1,7 @@
 #include "ui/SpeechToolWindow.h"
 
 #include "editor/SpeechTool.h"
+#include "ui/Controls.h"
 #include "ui/EliteVoiceChangerWindow.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindowGeometry.h"
@@ -25,28 +26,19 @@ namespace {
 constexpr int clientWidth = mainWindowOuterWidth - mainWindowFrameWidth;
 constexpr int minimumClientHeight = mainWindowMinimumOuterHeight - mainWindowFrameHeight;
 
-template <typename Control> Control* control(Control* created, const QString& objectName, const QRect& place) {
-    created->setObjectName(objectName);
-    created->setGeometry(place);
-    return created;
-}
-
 QLabel* label(const QString& objectName, const QString& caption, const QRect& place, QWidget* parent) {
-    auto* result = control(new QLabel(caption, parent), objectName, place);
-    result->setTextFormat(Qt::PlainText);
-    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return result;
+    return placed(captionLabel(caption, parent), objectName, place);
 }
 
 QListWidget* list(const QString& objectName, const QRect& place, QWidget* parent) {
-    auto* result = control(new QListWidget(parent), objectName, place);
+    auto* result = placed(new QListWidget(parent), objectName, place);
     result->setSelectionMode(QAbstractItemView::SingleSelection);
     result->setUniformItemSizes(true);
     return result;
 }
 
 QLineEdit* hiddenTextBox(const QString& objectName, const QString& text, const QRect& place, QWidget* parent) {
-    auto* result = control(new QLineEdit(text, parent), objectName, place);
+    auto* result = placed(new QLineEdit(text, parent), objectName, place);
     result->hide();
     return result;
 }
@@ -99,16 +91,11 @@ void SpeechToolWindow::buildControls() {
     label(QStringLiteral("Label5"), QStringLiteral("Path to kvuser.ini:"), twipsRect(5280, 120, 1335, 255), this)
         ->hide();
 
-    m_frame = control(new QFrame(this), QStringLiteral("Frame1"), twipsRect(0, 480, 9975, 4575));
-    m_frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    m_frame->setAutoFillBackground(true);
-    QPalette white = m_frame->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    m_frame->setPalette(white);
+    m_frame = placed(whitePanel(this), QStringLiteral("Frame1"), twipsRect(0, 480, 9975, 4575));
     for (const auto& [name, file, left] :
          {std::tuple{QStringLiteral("Image1"), QStringLiteral(":/pictures/plus.png"), 3120},
           std::tuple{QStringLiteral("Image2"), QStringLiteral(":/pictures/equals.png"), 6480}}) {
-        control(new QLabel(m_frame), name, twipsRect(left, 2400, 600, 600))->setPixmap(QPixmap(file));
+        placed(new QLabel(m_frame), name, twipsRect(left, 2400, 600, 600))->setPixmap(QPixmap(file));
     }
     label(QStringLiteral("Label3"), QStringLiteral("Currently assigned Taunts:"), twipsRect(7080, 120, 2295, 255),
           m_frame);
@@ -116,25 +103,25 @@ void SpeechToolWindow::buildControls() {
     label(QStringLiteral("Label1"), QStringLiteral("All available Speech Taunts:"), twipsRect(120, 120, 2175, 255),
           m_frame);
 
-    m_voicepack = control(new QComboBox(this), QStringLiteral("voicepack"), twipsRect(2280, 120, 2775, 315));
+    m_voicepack = placed(new QComboBox(this), QStringLiteral("voicepack"), twipsRect(2280, 120, 2775, 315));
     m_allTaunts = list(QStringLiteral("all_taunts"), twipsRect(120, 840, 2895, 4155), this);
     m_allKeys = list(QStringLiteral("allKeys"), twipsRect(3840, 840, 2655, 4155), this);
     m_usedSpeechKeys = list(QStringLiteral("usedSpeechKeys"), twipsRect(7080, 840, 2655, 4155), this);
     m_mytest = hiddenTextBox(QStringLiteral("mytest"), m_tool.mytest(), twipsRect(4440, 3120, 615, 495), this);
 
-    auto* assign = control(new WrappingButton(QStringLiteral("assign Taunt to key"), this),
-                           QStringLiteral("assignSpeech"), twipsRect(3120, 1200, 615, 1575));
-    auto* exit = control(new QPushButton(QStringLiteral("Exit"), this), QStringLiteral("exit_button"),
-                         twipsRect(9000, 5160, 975, 375));
-    auto* info = control(new QPushButton(QStringLiteral("Info"), this), QStringLiteral("info_button"),
-                         twipsRect(0, 5160, 1095, 375));
-    auto* erase = control(new QPushButton(QStringLiteral("Del all Speech Entrys"), this),
-                          QStringLiteral("erase_speech"), twipsRect(7200, 5160, 1695, 375));
-    auto* restore = control(new QPushButton(QStringLiteral("Restore old kvuser.ini"), this),
-                            QStringLiteral("Restore_ini"), twipsRect(5280, 5160, 1815, 375));
+    auto* assign = placed(new WrappingButton(QStringLiteral("assign Taunt to key"), this),
+                          QStringLiteral("assignSpeech"), twipsRect(3120, 1200, 615, 1575));
+    auto* exit = placed(new QPushButton(QStringLiteral("Exit"), this), QStringLiteral("exit_button"),
+                        twipsRect(9000, 5160, 975, 375));
+    auto* info = placed(new QPushButton(QStringLiteral("Info"), this), QStringLiteral("info_button"),
+                        twipsRect(0, 5160, 1095, 375));
+    auto* erase = placed(new QPushButton(QStringLiteral("Del all Speech Entrys"), this), QStringLiteral("erase_speech"),
+                         twipsRect(7200, 5160, 1695, 375));
+    auto* restore = placed(new QPushButton(QStringLiteral("Restore old kvuser.ini"), this),
+                           QStringLiteral("Restore_ini"), twipsRect(5280, 5160, 1815, 375));
     m_myTemp = hiddenTextBox(QStringLiteral("my_temp"), m_tool.my_temp(), twipsRect(6600, 120, 3375, 285), this);
-    auto* nameChanger = control(new QPushButton(QStringLiteral("\u00CAL\u00CFt\u00EB Namechanger"), this),
-                                QStringLiteral("elite_name_changer"), twipsRect(1200, 5160, 1575, 375));
+    auto* nameChanger = placed(new QPushButton(QStringLiteral("\u00CAL\u00CFt\u00EB Namechanger"), this),
+                               QStringLiteral("elite_name_changer"), twipsRect(1200, 5160, 1575, 375));
     m_bottomRow = {info, restore, nameChanger, erase, exit};
 
     QWidget* focusOrder[] = {m_voicepack, m_allTaunts, m_allKeys, m_usedSpeechKeys, assign,

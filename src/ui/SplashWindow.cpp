@@ -2,6 +2,7 @@
 
 #include "catalogue/ProductInfo.h"
 #include "profile/UserInteraction.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Twips.h"
 
@@ -22,18 +23,15 @@ constexpr int clientHeight = 4965;
 constexpr int borderWidth = 2;
 constexpr int shrinkMilliseconds = 300;
 
-QLabel* label(const QString& objectName, const QString& caption, QWidget* parent) {
-    auto* result = new QLabel(caption, parent);
-    result->setObjectName(objectName);
-    result->setTextFormat(Qt::PlainText);
-    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return result;
+QLabel* wrappingLabel(const QString& caption, QWidget* parent) {
+    QLabel* label = captionLabel(caption, parent);
+    label->setWordWrap(true);
+    return label;
 }
 
-QLabel* wrappingLabel(const QString& objectName, const QString& caption, QWidget* parent) {
-    QLabel* result = label(objectName, caption, parent);
-    result->setWordWrap(true);
-    return result;
+// A place on the window's client area, inside the drawn border.
+QRect clientRect(int left, int top, int width, int height) {
+    return twipsRect(left, top, width, height).translated(borderWidth, borderWidth);
 }
 
 } // namespace
@@ -47,29 +45,18 @@ SplashWindow::SplashWindow(UserInteraction& interaction)
     setFixedSize(pixels(clientWidth) + 2 * borderWidth, pixels(clientHeight) + 2 * borderWidth);
 
     // Created from back to front, so that later controls lie in front.
-    auto* hint = wrappingLabel(QStringLiteral("Label6"),
-                               QStringLiteral("This Tool (and maybe future versions) can be downloaded here:"), this);
-    place(hint, 240, 4080, 5535, 255);
+    placed(wrappingLabel(QStringLiteral("This Tool (and maybe future versions) can be downloaded here:"), this),
+           QStringLiteral("Label6"), clientRect(240, 4080, 5535, 255));
 
-    auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Frame1"));
-    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    panel->setAutoFillBackground(true);
-    QPalette white = panel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    panel->setPalette(white);
-    place(panel, 120, 120, 7080, 3795);
-
-    auto* picture = new QLabel(panel);
-    picture->setObjectName(QStringLiteral("Image2"));
+    QFrame* panel = placed(whitePanel(this), QStringLiteral("Frame1"), clientRect(120, 120, 7080, 3795));
+    auto* picture = placed(new QLabel(panel), QStringLiteral("Image2"), twipsRect(4920, 480, 2085, 3240));
     picture->setPixmap(QPixmap(QStringLiteral(":/pictures/sword.png")));
-    picture->setGeometry(twipsRect(4920, 480, 2085, 3240));
     // The texts beside the picture wrap before it rather than running under it.
     const int textRight = picture->x() - 6;
     const auto text = [panel, textRight](const QString& name, const QString& caption, const QRect& designed) {
         QRect place = designed;
         place.setRight(std::min(place.right(), textRight));
-        wrappingLabel(name, caption, panel)->setGeometry(place);
+        placed(wrappingLabel(caption, panel), name, place);
     };
     text(QStringLiteral("Label5"),
          QStringLiteral(" Kind of a disclaimer:") + QString(59, QLatin1Char(' ')) +
@@ -92,7 +79,8 @@ SplashWindow::SplashWindow(UserInteraction& interaction)
          twipsRect(120, 1080, 3615, 255));
 
     // The credit line is right-aligned and grows to fit, keeping its right edge.
-    m_platform = label(QStringLiteral("lblPlatform"), product::creditLine(), panel);
+    m_platform = captionLabel(product::creditLine(), panel);
+    m_platform->setObjectName(QStringLiteral("lblPlatform"));
     m_platform->setFont(arialFont(9.75, QFont::Bold));
     m_platform->setAlignment(Qt::AlignRight | Qt::AlignTop);
     const QRect platformPlace = twipsRect(2400, 480, 1860, 240);
@@ -101,19 +89,20 @@ SplashWindow::SplashWindow(UserInteraction& interaction)
     m_platform->setGeometry(platformPlace.right() + 1 - platformWidth, platformPlace.top(), platformWidth,
                             std::max(platformPlace.height(), m_platform->height()));
 
-    m_product = label(QStringLiteral("lblCompanyProduct"), QString(), panel);
+    m_product =
+        placed(captionLabel(QString(), panel), QStringLiteral("lblCompanyProduct"), twipsRect(600, 120, 5055, 330));
     m_product->setFont(arialFont(14.25, QFont::Bold));
-    m_product->setGeometry(twipsRect(600, 120, 5055, 330));
     setProductLine(product::productLine());
 
+    // The address row is laid out by placeAddressRow below.
     auto* address = new QLineEdit(product::downloadAddress(), this);
     address->setObjectName(QStringLiteral("Text2"));
-    auto* orLabel = label(QStringLiteral("Label7"), QStringLiteral("or"), this);
+    QLabel* orLabel = captionLabel(QStringLiteral("or"), this);
+    orLabel->setObjectName(QStringLiteral("Label7"));
     orLabel->setFont(arialFont(14.25));
-    m_close = new QPushButton(QStringLiteral("Close this Screen"), this);
-    m_close->setObjectName(QStringLiteral("Command2"));
+    m_close = placed(new QPushButton(QStringLiteral("Close this Screen"), this), QStringLiteral("Command2"),
+                     clientRect(5400, 4200, 1815, 675));
     m_close->setFont(dialogFont(9.75));
-    place(m_close, 5400, 4200, 1815, 675);
     connect(m_close, &QPushButton::clicked, this, &SplashWindow::Command2_Click);
     auto* visit = new QPushButton(QStringLiteral("Visit  ") + product::downloadHost(), this);
     visit->setObjectName(QStringLiteral("Command3"));
@@ -122,10 +111,6 @@ SplashWindow::SplashWindow(UserInteraction& interaction)
 
     setTabOrder(address, m_close);
     setTabOrder(m_close, visit);
-}
-
-void SplashWindow::place(QWidget* control, int left, int top, int width, int height) {
-    control->setGeometry(twipsRect(left, top, width, height).translated(borderWidth, borderWidth));
 }
 
 void SplashWindow::placeAddressRow(QLineEdit* address, QLabel* orLabel, QPushButton* visit) {

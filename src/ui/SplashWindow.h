@@ -39,7 +39,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void place(QWidget* control, int left, int top, int width, int height);
     void placeAddressRow(QLineEdit* address, QLabel* orLabel, QPushButton* visit);
 
     UserInteraction& m_interaction;

@@ -74,6 +74,18 @@ inline int visibleWindows(const QString& objectName) {
     return count;
 }
 
+// The object names of the widgets that hold the focus, starting with first
+// and then after each of presses presses of Tab.
+inline QStringList focusAfterTabs(QWidget* first, qsizetype presses) {
+    first->setFocus(Qt::TabFocusReason);
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (qsizetype i = 0; i < presses; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    return visited;
+}
+
 // The captions among window's visible buttons and labels that do not fit
 // their control: a button's caption must fit its contents area (on one line,
 // or wrapped for a button that wraps), a label's caption its width (on one

@@ -12,10 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString text(const QWidget* window, const QString& box) {
-    return window->findChild<QLineEdit*>(box)->text();
-}
-
 // A started main window with its name changer opened by the button.
 struct OpenNameChanger : StartedWindow {
     OpenNameChanger() : StartedWindow(gameProfile("BotPack.VoiceMaleTwo")) {
@@ -23,6 +19,10 @@ struct OpenNameChanger : StartedWindow {
             click(u"elite_name_changer"_s);
     }
     EliteVoiceChangerWindow* changer() const { return window ? window->nameChanger() : nullptr; }
+    // The texts of the typed name and the two results.
+    QStringList texts() const {
+        return {box(u"namen_eingabe"_s)->text(), box(u"ergebnis1"_s)->text(), box(u"ergebnis2"_s)->text()};
+    }
     QLineEdit* box(const QString& name) const { return changer()->findChild<QLineEdit*>(name); }
     void press(const QString& name) const {
         QTest::mouseClick(changer()->findChild<QPushButton*>(name), Qt::LeftButton);
@@ -56,8 +56,7 @@ void TestEliteVoiceChangerWindow::opensWithItsControls() {
     QVERIFY(!changer->isModal());
     QCOMPARE(open.box(u"ini_path"_s)->text(), open.profile.path());
     QVERIFY(!open.box(u"ini_path"_s)->isVisible());
-    for (const QString& empty : {u"namen_eingabe"_s, u"ergebnis1"_s, u"ergebnis2"_s})
-        QCOMPARE(open.box(empty)->text(), QString());
+    QCOMPARE(open.texts(), QStringList(3));
     QCOMPARE(captionsThatDoNotFit(changer), QStringList());
 }
 
@@ -69,13 +68,7 @@ void TestEliteVoiceChangerWindow::focusFollowsTabOrder() {
 
     const QStringList expected{u"namen_eingabe"_s, u"ergebnis1"_s,   u"add_tm"_s,           u"ergebnis2"_s,
                                u"write_name1"_s,   u"write_name2"_s, u"exit_namechanger"_s, u"namen_eingabe"_s};
-    open.box(expected.first())->setFocus(Qt::TabFocusReason);
-    QStringList visited{QApplication::focusWidget()->objectName()};
-    for (qsizetype i = 1; i < expected.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.append(QApplication::focusWidget()->objectName());
-    }
-    QCOMPARE(visited, expected);
+    QCOMPARE(focusAfterTabs(open.box(expected.first()), expected.size() - 1), expected);
 }
 
 void TestEliteVoiceChangerWindow::typingShowsBothEliteForms() {
@@ -138,8 +131,7 @@ void TestEliteVoiceChangerWindow::closingDiscardsTexts() {
 
     open.click(u"elite_name_changer"_s);
     QVERIFY(open.changer());
-    for (const QString& empty : {u"namen_eingabe"_s, u"ergebnis1"_s, u"ergebnis2"_s})
-        QCOMPARE(text(open.changer(), empty), QString());
+    QCOMPARE(open.texts(), QStringList(3));
     QCOMPARE(open.box(u"ini_path"_s)->text(), open.profile.path());
 }
 

@@ -1,0 +1,25 @@
+#include "ui/Controls.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace parlomatic {
+
+QLabel* captionLabel(const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QFrame* whitePanel(QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    panel->setAutoFillBackground(true);
+    QPalette white = panel->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    panel->setPalette(white);
+    return panel;
+}
+
+} // namespace parlomatic

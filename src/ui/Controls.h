@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QFrame;
+class QLabel;
+class QWidget;
+
+namespace parlomatic {
+
+// Gives a newly made control its object name (the name tests and
+// accessibility tools find it by) and its place within its parent.
+template <typename Control> Control* placed(Control* control, const QString& objectName, const QRect& place) {
+    control->setObjectName(objectName);
+    control->setGeometry(place);
+    return control;
+}
+
+// A label showing caption as plain text from its top left corner.
+QLabel* captionLabel(const QString& caption, QWidget* parent);
+
+// A frame without caption, with a white background.
+QFrame* whitePanel(QWidget* parent);
+
+} // namespace parlomatic
