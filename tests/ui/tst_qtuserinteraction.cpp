@@ -17,20 +17,24 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Runs inspect on the modal dialog as soon as it is up; the dialog must be
-// closed by inspect. Fails the test if no dialog appears.
-void whenDialogShows(const std::function<void(QWidget*)>& inspect) {
+// Hands the modal dialog to inspect as soon as it is up, and again every few
+// milliseconds until inspect returns true, having closed it. A dialog that is
+// still open after three seconds is rejected, so that a failing test ends.
+void whenDialogShows(const std::function<bool(QWidget*)>& inspect) {
     auto* timer = new QTimer;
     timer->setInterval(10);
     auto tries = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, inspect, tries] {
         QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog && ++*tries < 300)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (dialog)
-            inspect(dialog);
+        if (dialog && inspect(dialog)) {
+            timer->stop();
+            timer->deleteLater();
+        } else if (++*tries == 300) {
+            if (auto* stuck = qobject_cast<QDialog*>(dialog))
+                stuck->reject();
+            timer->stop();
+            timer->deleteLater();
+        }
     });
     timer->start();
 }
@@ -95,16 +99,15 @@ void TestQtUserInteraction::messageBox() {
     QMessageBox::StandardButton seenDefault = QMessageBox::NoButton;
     whenDialogShows([&](QWidget* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
-        if (!box) {
-            dialog->close();
-            return;
-        }
+        if (!box)
+            return false;
         seenTitle = box->windowTitle();
         seenText = box->text();
         seenIcon = box->icon();
         seenButtons = box->standardButtons();
         seenDefault = box->standardButton(box->defaultButton());
         box->button(press)->click();
+        return true;
     });
 
     QtUserInteraction interaction;
@@ -141,22 +144,24 @@ void TestQtUserInteraction::fileDialogOffersOnlyProfile() {
     bool ownerVisible = true;
     whenDialogShows([&](QWidget* dialog) {
         auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
-        if (!fileDialog) {
-            dialog->close();
-            return;
-        }
+        if (!fileDialog)
+            return false;
         seenTitle = fileDialog->windowTitle();
         seenFolder = fileDialog->directory().absolutePath();
         seenFilters = fileDialog->nameFilters();
         seenMode = fileDialog->fileMode();
         ownerTitle = fileDialog->parentWidget()->windowTitle();
         ownerVisible = fileDialog->parentWidget()->isVisible();
-        if (accept) {
-            fileDialog->selectFile(profile);
-            static_cast<QDialog*>(fileDialog)->accept();
-        } else {
+        if (!accept) {
             fileDialog->reject();
+            return true;
         }
+        // The dialog reads the folder in the background; the file can be chosen once it is known.
+        fileDialog->selectFile(profile);
+        if (fileDialog->selectedFiles() != QStringList{profile})
+            return false;
+        static_cast<QDialog*>(fileDialog)->accept();
+        return fileDialog->result() == QDialog::Accepted;
     });
 
     QtUserInteraction interaction;
