@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -156,12 +157,13 @@ void TestQtUserInteraction::fileDialogOffersOnlyProfile() {
             fileDialog->reject();
             return true;
         }
-        // The dialog reads the folder in the background; the file can be chosen once it is known.
-        fileDialog->selectFile(profile);
-        if (fileDialog->selectedFiles() != QStringList{profile})
+        // Typed into the file name box and confirmed, as a player would.
+        auto* name = fileDialog->findChild<QLineEdit*>(u"fileNameEdit"_s);
+        if (!name)
             return false;
-        static_cast<QDialog*>(fileDialog)->accept();
-        return fileDialog->result() == QDialog::Accepted;
+        name->setText(profile);
+        QTest::keyClick(name, Qt::Key_Return);
+        return !fileDialog->isVisible();
     });
 
     QtUserInteraction interaction;
