@@ -158,7 +158,7 @@ void TestSpeechToolWindow::eraseAndRestoreButtons() {
 
     started.click(QStringLiteral("Restore_ini"));
     QCOMPARE(started.interaction.messages.size(), 2);
-    QCOMPARE(started.interaction.messages[1].text, QStringLiteral("Ok, lets try to restore Your kvuser.ini"));
+    QCOMPARE(started.interaction.messages[1].text, SpeechTool::restoreStartedText());
     QCOMPARE(readValue(started.profile, QStringLiteral("Engine.Input"), QStringLiteral("F5")),
              QStringLiteral("speech 4 2 -1"));
     QCOMPARE(used->count(), 1);
