@@ -248,10 +248,9 @@ void SpeechTool::Restore_ini_Click() {
     }
     const Result copied = copyFileAtomically(m_backupPath, profilePath());
     if (!copied.ok()) {
-        m_interaction.showMessage({QStringLiteral("Your kvuser.ini was not Restored and is unchanged.\n%1: %2")
-                                       .arg(profilePath(), copied.error()),
-                                   product::applicationTitle(), MessageIcon::Critical, MessageButtons::Ok,
-                                   MessageAnswer::Ok});
+        message(QStringLiteral("Your kvuser.ini was not Restored and is unchanged.\n%1: %2")
+                    .arg(profilePath(), copied.error()),
+                MessageIcon::Critical);
         return;
     }
     message(restoreStartedText());
@@ -288,14 +287,12 @@ void SpeechTool::splashUnloaded() {
 void SpeechTool::reportWriteFailure(const Result& result) {
     if (result.ok())
         return;
-    m_interaction.showMessage(
-        {QStringLiteral("Your kvuser.ini could not be changed.\n%1: %2").arg(profilePath(), result.error()),
-         product::applicationTitle(), MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok});
+    message(QStringLiteral("Your kvuser.ini could not be changed.\n%1: %2").arg(profilePath(), result.error()),
+            MessageIcon::Critical);
 }
 
-void SpeechTool::message(const QString& text) {
-    m_interaction.showMessage(
-        {text, product::applicationTitle(), MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
+void SpeechTool::message(const QString& text, MessageIcon icon) {
+    m_interaction.showMessage({text, product::applicationTitle(), icon, MessageButtons::Ok, MessageAnswer::Ok});
 }
 
 } // namespace parlomatic

@@ -80,7 +80,8 @@ private:
     void mytest_Change();
     QString bindingColumnFor(const QString& binding, const QString& keyName);
     void reportWriteFailure(const Result& result);
-    void message(const QString& text);
+    // A box with only OK and the application's title.
+    void message(const QString& text, MessageIcon icon = MessageIcon::None);
 
     UserInteraction& m_interaction;
     ProfileFile m_profile;
