@@ -1,4 +1,6 @@
 #include "editor/SpeechTool.h"
+#include "gamewatch/GameSession.h"
+#include "gamewatch/ProcessList.h"
 #include "ui/QtUserInteraction.h"
 #include "ui/SpeechToolWindow.h"
 
@@ -17,7 +19,12 @@ int main(int argc, char* argv[]) {
     if (!tool.Form_Load(QCoreApplication::applicationDirPath(), QDir::currentPath()))
         return EXIT_FAILURE;
 
+    // The game's watch outlives the window that shows it.
+    GameMonitor monitor(listProcesses);
+    GameSession session(tool.profilePath(), ReapplyJournal(ReapplyJournal::defaultPath()), monitor);
     SpeechToolWindow window(tool, interaction);
+    window.setGameSession(&session);
+    session.start();
     window.show();
     // The program ends when no window that counts is visible any more: an open
     // name changer keeps it going, the hidden and the information window do not.

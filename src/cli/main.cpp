@@ -1,4 +1,6 @@
 #include "cli/CliCommand.h"
+#include "cli/GameGuard.h"
+#include "gamewatch/ProcessList.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -6,6 +8,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <optional>
 
 using namespace parlomatic::cli;
 
@@ -70,7 +73,13 @@ int main(int argc, char* argv[]) {
                                ? parser.value(profileOption)
                                : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kvuser.ini")),
                            out, err};
+        std::optional<GameGuard> guard;
+        if (writesProfile(command.name))
+            guard.emplace(context, parlomatic::listProcesses,
+                          parlomatic::ReapplyJournal(parlomatic::ReapplyJournal::defaultPath()));
         const int status = command.run(command, context, positional);
+        if (guard)
+            guard->finish();
         out.flush();
         err.flush();
         return status;

@@ -7,6 +7,7 @@
 #include "profile/ProfileLocation.h"
 #include "profile/SpeechBinding.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace parlomatic {
@@ -133,6 +134,21 @@ void SpeechTool::RefreshAll() {
         if (!label.isEmpty())
             m_allTaunts.addItem(label);
     }
+}
+
+void SpeechTool::refreshKeepingSelections() {
+    Notifier notifier(*this);
+    const QString taunt = m_allTaunts.text();
+    const QString key = m_allKeys.text().section(QLatin1Char(':'), 0, 0);
+    const QString usedKey = m_usedSpeechKeys.text();
+    RefreshAll();
+    m_allTaunts.select(static_cast<int>(m_allTaunts.items().indexOf(taunt)));
+    if (!key.isEmpty()) {
+        const auto sameKey = [&](const QString& item) { return item.section(QLatin1Char(':'), 0, 0) == key; };
+        const auto found = std::ranges::find_if(m_allKeys.items(), sameKey);
+        m_allKeys.select(static_cast<int>(found - m_allKeys.items().begin()));
+    }
+    m_usedSpeechKeys.select(static_cast<int>(m_usedSpeechKeys.items().indexOf(usedKey)));
 }
 
 // The binding column of one key, adding the key to usedSpeechKeys for every

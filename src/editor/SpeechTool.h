@@ -34,6 +34,9 @@ public:
 
     // Rebuilds the drop-down and the three lists from the profile.
     void RefreshAll();
+    // RefreshAll for a profile changed by another program: the selected taunt,
+    // key (by its name) and assigned key stay selected where they still exist.
+    void refreshKeepingSelections();
     // Binds the selected taunt to the selected key, then refreshes.
     void assignSpeech_Click();
     // Asks, then empties every speech binding of the known keys; refreshes after either answer.

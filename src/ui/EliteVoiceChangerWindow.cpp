@@ -63,8 +63,14 @@ EliteVoiceChangerWindow::EliteVoiceChangerWindow(UserInteraction& interaction)
     connect(m_ergebnis1, &QLineEdit::textEdited, this, [this](const QString& text) { m_logic.setErgebnis1(text); });
     connect(m_ergebnis2, &QLineEdit::textEdited, this, [this](const QString& text) { m_logic.setErgebnis2(text); });
     connect(brackets, &QPushButton::clicked, this, [this] { m_logic.add_tm_Click(); });
-    connect(write1, &QPushButton::clicked, this, [this] { m_logic.write_name1_Click(); });
-    connect(write2, &QPushButton::clicked, this, [this] { m_logic.write_name2_Click(); });
+    connect(write1, &QPushButton::clicked, this, [this] {
+        m_logic.write_name1_Click();
+        emit nameWritten();
+    });
+    connect(write2, &QPushButton::clicked, this, [this] {
+        m_logic.write_name2_Click();
+        emit nameWritten();
+    });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 

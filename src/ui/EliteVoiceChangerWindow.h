@@ -23,6 +23,10 @@ public:
 
     const EliteVoiceChanger& logic() const { return m_logic; }
 
+signals:
+    // A write button was pressed and its write (or its failure) reported.
+    void nameWritten();
+
 private:
     void showResults();
 

@@ -1,6 +1,7 @@
 #include "ui/SpeechToolWindow.h"
 
 #include "editor/SpeechTool.h"
+#include "gamewatch/GameSession.h"
 #include "ui/Controls.h"
 #include "ui/EliteVoiceChangerWindow.h"
 #include "ui/Fonts.h"
@@ -25,6 +26,8 @@ namespace {
 
 constexpr int clientWidth = mainWindowOuterWidth - mainWindowFrameWidth;
 constexpr int minimumClientHeight = mainWindowMinimumOuterHeight - mainWindowFrameHeight;
+// The strip of the game's status line below the button row: two lines of text.
+constexpr int statusStripTwips = 540;
 
 QLabel* label(const QString& objectName, const QString& caption, const QRect& place, QWidget* parent) {
     return placed(captionLabel(caption, parent), objectName, place);
@@ -65,7 +68,10 @@ SpeechToolWindow::SpeechToolWindow(SpeechTool& tool, UserInteraction& interactio
 
     loadSplash();
     showState();
-    m_tool.setChangeObserver([this] { showState(); });
+    m_tool.setChangeObserver([this] {
+        showState();
+        ownActionDone();
+    });
 }
 
 SpeechToolWindow::~SpeechToolWindow() {
@@ -123,6 +129,11 @@ void SpeechToolWindow::buildControls() {
     auto* nameChanger = placed(new QPushButton(QStringLiteral("\u00CAL\u00CFt\u00EB Namechanger"), this),
                                QStringLiteral("elite_name_changer"), twipsRect(1200, 5160, 1575, 375));
     m_bottomRow = {info, restore, nameChanger, erase, exit};
+    m_statusLine = placed(new QLabel(this), QStringLiteral("game_status"),
+                          twipsRect(60, 5580, clientWidth - 120, statusStripTwips));
+    m_statusLine->setWordWrap(true);
+    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_statusLine->hide();
 
     QWidget* focusOrder[] = {m_voicepack, m_allTaunts, m_allKeys, m_usedSpeechKeys, assign,
                              exit,        info,        erase,     restore,          nameChanger};
@@ -164,6 +175,8 @@ void SpeechToolWindow::elite_name_changer_Click() {
     if (!m_nameChanger)
         m_nameChanger = new EliteVoiceChangerWindow(m_interaction);
     m_nameChanger->setIniPath(m_tool.profilePath());
+    connect(m_nameChanger, &EliteVoiceChangerWindow::nameWritten, this, &SpeechToolWindow::ownActionDone,
+            Qt::UniqueConnection);
     m_nameChanger->show();
     m_nameChanger->raise();
     m_nameChanger->activateWindow();
@@ -174,15 +187,43 @@ void SpeechToolWindow::exit_button_Click() {
     QCoreApplication::quit();
 }
 
+void SpeechToolWindow::setGameSession(GameSession* session) {
+    m_session = session;
+    connect(session, &GameSession::statusLineChanged, this, &SpeechToolWindow::showStatusLine);
+    connect(session, &GameSession::profileChanged, this, [this] { m_tool.refreshKeepingSelections(); });
+    showStatusLine();
+}
+
+void SpeechToolWindow::ownActionDone() {
+    if (m_session)
+        m_session->ownChangesDone();
+}
+
+int SpeechToolWindow::statusStripHeight() const {
+    return m_statusLine->text().isEmpty() ? 0 : pixels(statusStripTwips);
+}
+
+void SpeechToolWindow::showStatusLine() {
+    const int before = statusStripHeight();
+    m_statusLine->setText(m_session ? m_session->statusLine() : QString());
+    const int strip = statusStripHeight();
+    const int target = height() - before + strip;
+    m_statusLine->setVisible(strip > 0);
+    setMinimumHeight(pixels(minimumClientHeight) + strip);
+    resize(width(), target);
+}
+
 void SpeechToolWindow::resizeEvent(QResizeEvent* event) {
     // The window's size limits already hold the width and the minimum height;
-    // the controls follow the outer height.
-    const MainWindowGeometry geometry = mainWindowGeometry(twips(event->size().height()) + mainWindowFrameHeight);
+    // the controls follow the outer height, less the status strip below them.
+    const int height = event->size().height() - statusStripHeight();
+    const MainWindowGeometry geometry = mainWindowGeometry(twips(height) + mainWindowFrameHeight);
     for (QListWidget* column : {m_allTaunts, m_allKeys, m_usedSpeechKeys})
         column->resize(column->width(), pixels(geometry.listHeight));
     m_frame->resize(m_frame->width(), pixels(geometry.frameHeight));
     for (QPushButton* button : m_bottomRow)
         button->move(button->x(), pixels(geometry.buttonTop));
+    m_statusLine->move(m_statusLine->x(), height);
     QWidget::resizeEvent(event);
 }
 

@@ -5,6 +5,7 @@
 
 class QComboBox;
 class QFrame;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -12,6 +13,7 @@ class QPushButton;
 namespace parlomatic {
 
 class EliteVoiceChangerWindow;
+class GameSession;
 class ListModel;
 class SpeechTool;
 class SplashWindow;
@@ -44,6 +46,12 @@ public:
     // "Exit": closes every window and ends the program.
     void exit_button_Click();
 
+    // Shows the session's line in a strip of its own below the button row (the
+    // window grows by the strip, the controls keep their places), reads the
+    // profile again when it changes under the program, and reports the
+    // program's own writes to the session. session must outlive the window.
+    void setGameSession(GameSession* session);
+
 protected:
     // Form_Resize: the lists, the panel and the button row follow the height.
     void resizeEvent(QResizeEvent* event) override;
@@ -55,6 +63,10 @@ private:
     void showState();
     void showItems(QComboBox* box, const ListModel& model);
     void showItems(QListWidget* list, const ListModel& model);
+    void showStatusLine();
+    void ownActionDone();
+    // The height the status strip takes, in pixels: none while it is empty.
+    int statusStripHeight() const;
 
     SpeechTool& m_tool;
     UserInteraction& m_interaction;
@@ -67,6 +79,8 @@ private:
     QLineEdit* m_myTemp = nullptr;
     QLineEdit* m_mytest = nullptr;
     QList<QPushButton*> m_bottomRow;
+    QLabel* m_statusLine = nullptr;
+    GameSession* m_session = nullptr;
 
     QPointer<SplashWindow> m_splash;
     QPointer<EliteVoiceChangerWindow> m_nameChanger;

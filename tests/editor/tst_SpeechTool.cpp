@@ -89,6 +89,7 @@ private slots:
     void captionsAfterStart_data();
     void captionsAfterStart();
     void splashUnloadResetsProductLine();
+    void outsideChangeKeepsSelections();
     void realProfiles_data();
     void realProfiles();
 };
@@ -485,6 +486,26 @@ void TestSpeechTool::splashUnloadResetsProductLine() {
     QCOMPARE(s.tool.lblCompanyProduct(), u"Kelvanor Parlomatic Tool"_s);
     s.tool.RefreshAll();
     QCOMPARE(s.tool.lblCompanyProduct(), u"Kelvanor Parlomatic Tool v.0.4"_s);
+}
+
+// Another program binds the selected key and changes the voicepack: the key
+// stays selected by its name, the taunt only while the voicepack offers it.
+void TestSpeechTool::outsideChangeKeepsSelections() {
+    Started started(gameProfile("BotPack.VoiceBoss", "F5=speech 3 13 -1\r\n"));
+    SpeechTool& tool = started.tool;
+    started.select(u"Bow Down"_s, u"F6"_s);
+    tool.selectUsedKey(0);
+    started.profile.write(gameProfile("BotPack.VoiceBoss", "F5=speech 3 13 -1\r\nF6=speech 3 13 -1\r\n"));
+    tool.refreshKeepingSelections();
+    QCOMPARE(tool.all_taunts().text(), u"Bow Down"_s);
+    QCOMPARE(tool.allKeys().text(), keyItem(tool, u"F6"_s));
+    QCOMPARE(tool.usedSpeechKeys().text(), u"F5: "_s + column(u"Boom!"_s));
+
+    started.profile.write(gameProfile("BotPack.VoiceFemaleOne"));
+    tool.refreshKeepingSelections();
+    QCOMPARE(tool.all_taunts().selectedIndex(), -1);
+    QCOMPARE(tool.allKeys().text(), keyItem(tool, u"F6"_s));
+    QCOMPARE(tool.usedSpeechKeys().selectedIndex(), -1);
 }
 
 void TestSpeechTool::realProfiles_data() {

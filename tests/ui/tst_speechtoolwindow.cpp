@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 #include "catalogue/ProductInfo.h"
+#include "gamewatch/GameSession.h"
 #include "profile/ProfileFile.h"
 #include "ui/EliteVoiceChangerWindow.h"
 #include "ui/SplashWindow.h"
@@ -60,6 +61,7 @@ private slots:
     void programEndsWhenNoWindowIsVisible_data();
     void programEndsWhenNoWindowIsVisible();
     void exitClosesEveryWindow();
+    void gameLineHasItsOwnStrip();
 };
 
 void TestSpeechToolWindow::startUpShowsProfile() {
@@ -349,6 +351,48 @@ void TestSpeechToolWindow::exitClosesEveryWindow() {
     for (const QWidget* widget : QApplication::topLevelWidgets())
         QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
     QTRY_VERIFY(!changer);
+}
+
+// The game's line takes a strip below the button row while the game runs; the
+// controls stay where they were. Outside changes reach the lists, and the
+// player's binding made meanwhile is written again after the game's exit.
+void TestSpeechToolWindow::gameLineHasItsOwnStrip() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    QTemporaryDir settings;
+    bool gameRunning = true;
+    GameMonitor monitor([&] {
+        return gameRunning ? QList<ProcessInfo>{{7, QStringLiteral("/ut/System64/ut-bin-amd64"), {}, {}}}
+                           : QList<ProcessInfo>{};
+    });
+    GameSession session(started.profile.path(), ReapplyJournal(settings.filePath(QStringLiteral("j.json"))), monitor);
+    started.window->setGameSession(&session);
+    session.start();
+
+    auto* line = started.find<QLabel>(QStringLiteral("game_status"));
+    QTRY_COMPARE(started.window->height(), 372 + 36);
+    QVERIFY(line->isVisible());
+    QCOMPARE(line->text(), QStringLiteral("Unreal Tournament is running: it will undo these changes when it quits. "
+                                          "Parlomatic will apply them again."));
+    QCOMPARE(line->geometry(), QRect(4, 372, 659, 36));
+    QCOMPARE(started.find(QStringLiteral("exit_button"))->y(), 344);
+    QCOMPARE(started.find(QStringLiteral("allKeys"))->height(), 277);
+
+    const QByteArray gameCopy = started.profile.read();
+    started.profile.write(gameProfile("BotPack.VoiceMaleTwo", "F5=speech 4 2 -1\r\nF6=speech 4 1 -1\r\n"));
+    QTRY_COMPARE(started.find<QListWidget>(QStringLiteral("usedSpeechKeys"))->count(), 2);
+    QVERIFY(started.clickItem(QStringLiteral("all_taunts"), started.tool.all_taunts().items().at(2)));
+    QVERIFY(started.clickItem(QStringLiteral("allKeys"), QStringLiteral("F7: ")));
+    started.click(QStringLiteral("assignSpeech"));
+    const QString f7 = readValue(started.profile, QStringLiteral("Engine.Input"), QStringLiteral("F7"));
+
+    started.profile.write(gameCopy);
+    gameRunning = false;
+    monitor.poll();
+    QCOMPARE(readValue(started.profile, QStringLiteral("Engine.Input"), QStringLiteral("F7")), f7);
+    QCOMPARE(line->text(),
+             QStringLiteral("Unreal Tournament undid 1 change when it quit; Parlomatic applied them again."));
+    QTRY_COMPARE(started.find<QListWidget>(QStringLiteral("usedSpeechKeys"))->count(), 2);
 }
 
 QTEST_MAIN(TestSpeechToolWindow)

@@ -1,0 +1,67 @@
+#include "gamewatch/GameSession.h"
+
+#include "gamewatch/GameMessages.h"
+
+#include <utility>
+
+namespace parlomatic {
+
+GameSession::GameSession(QString profilePath, ReapplyJournal journal, GameMonitor& monitor, QObject* parent)
+    : QObject(parent), m_profilePath(std::move(profilePath)), m_journal(std::move(journal)), m_monitor(monitor),
+      m_watcher(m_profilePath) {
+    connect(&m_monitor, &GameMonitor::runningChanged, this, &GameSession::gameRunningChanged);
+    connect(&m_watcher, &ProfileWatcher::changed, this, [this] {
+        // What changed came from outside: it is not the player's to remember.
+        m_known = ProfileEntries::ofFile(m_profilePath);
+        emit profileChanged();
+    });
+}
+
+void GameSession::start() {
+    m_known = ProfileEntries::ofFile(m_profilePath);
+    m_monitor.start();
+    if (m_monitor.isRunning())
+        setStatusLine(gameRunningWarning());
+    else
+        reapply(true);
+}
+
+void GameSession::ownChangesDone() {
+    const ProfileEntries now = ProfileEntries::ofFile(m_profilePath);
+    if (m_monitor.isRunning()) {
+        if (const Result recorded = m_journal.record(m_profilePath, m_known.changesTo(now)); !recorded.ok())
+            setStatusLine(journalFailedWarning(recorded.error()));
+    }
+    m_known = now;
+    m_watcher.acceptCurrent();
+}
+
+void GameSession::gameRunningChanged(bool running) {
+    if (running) {
+        m_known = ProfileEntries::ofFile(m_profilePath);
+        setStatusLine(gameRunningWarning());
+    } else {
+        setStatusLine({});
+        reapply(false);
+    }
+}
+
+void GameSession::reapply(bool afterRestart) {
+    const ReapplyOutcome outcome = m_journal.reapply(m_profilePath);
+    if (outcome.applied > 0) {
+        m_known = ProfileEntries::ofFile(m_profilePath);
+        m_watcher.acceptCurrent();
+        emit profileChanged();
+    }
+    if (const QString line = reappliedLine(outcome, afterRestart); !line.isEmpty())
+        setStatusLine(line);
+}
+
+void GameSession::setStatusLine(const QString& line) {
+    if (line == m_statusLine)
+        return;
+    m_statusLine = line;
+    emit statusLineChanged();
+}
+
+} // namespace parlomatic

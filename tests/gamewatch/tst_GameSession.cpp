@@ -1,0 +1,166 @@
+#include "gamewatch/GameSession.h"
+#include "gamewatch/ProcessList.h"
+#include "profile/ProfileFile.h"
+#include "support/StandInGame.h"
+#include "support/TempProfile.h"
+
+#include <QSaveFile>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace parlomatic;
+using namespace parlomatic::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray profileText = gameProfile("BotPack.VoiceBoss", "F5=speech 3 13 -1\r\n");
+
+QString entry(const TempProfile& profile, const QString& section, const QString& key) {
+    return ProfileFile(profile.path()).ReadEntry(section, key, u"<missing>"_s, 200);
+}
+
+// A process list with or without the game in it.
+struct FakeProcesses {
+    bool gameRunning = false;
+    ProcessLister lister() {
+        return [this] {
+            QList<ProcessInfo> list{{1, u"/sbin/init"_s, u"init"_s, {}}};
+            if (gameRunning)
+                list.append({2, u"/games/UT/System/UnrealTournament.exe"_s, {}, {}});
+            return list;
+        };
+    }
+};
+
+void replaceAtomically(const QString& path, const QByteArray& content) {
+    QSaveFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    QVERIFY(file.commit());
+}
+
+} // namespace
+
+class TestGameSession : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(m_settings.isValid()); }
+    void standInGameExitIsUndoneAndTold();
+    void rememberedAcrossRestart();
+    void outsideReplacementsAreSeenNotRemembered();
+    void journalKeepsEachKeyOnceAndNeverCreatesProfiles();
+
+private:
+    QString journalPath() const { return m_settings.filePath(u"journal.json"_s); }
+    QTemporaryDir m_settings;
+};
+
+// The whole story with a real process: the game starts, the player binds a
+// key and renames, the game quits and writes its old copy, the program writes
+// the player's entries again and leaves the game's own change alone.
+void TestGameSession::standInGameExitIsUndoneAndTold() {
+    TempProfile profile(profileText);
+    GameMonitor monitor(listProcesses, 50);
+    GameSession session(profile.path(), ReapplyJournal(journalPath()), monitor);
+    session.start();
+    QVERIFY(!monitor.isRunning());
+    QCOMPARE(session.statusLine(), QString());
+
+    StandInGame game(profile.path());
+    QVERIFY(game.ready());
+    QTRY_VERIFY(monitor.isRunning());
+    QCOMPARE(monitor.game()->pid, game.pid());
+    QCOMPARE(session.statusLine(), u"Unreal Tournament is running: it will undo these changes when it quits. "
+                                   "Parlomatic will apply them again."_s);
+
+    ProfileFile file(profile.path());
+    QVERIFY(file.WriteEntry(u"Engine.Input"_s, u"F6"_s, u"speech 3 1 -1"_s).ok());
+    QVERIFY(file.WriteEntry(u"Engine.Input"_s, u"F5"_s, QString()).ok());
+    session.ownChangesDone();
+    QVERIFY(file.WriteEntry(u"DefaultPlayer"_s, u"Name"_s, u"[{(\u00BBPl\u00C4y\u00CBr\u00AB)}]"_s).ok());
+    session.ownChangesDone();
+
+    QSignalSpy refreshes(&session, &GameSession::profileChanged);
+    game.quit();
+    QCOMPARE(entry(profile, u"Engine.Input"_s, u"F6"_s), u"<missing>"_s); // the game's exit undid it
+    QTRY_VERIFY(!monitor.isRunning());
+    QCOMPARE(entry(profile, u"Engine.Input"_s, u"F6"_s), u"speech 3 1 -1"_s);
+    QCOMPARE(entry(profile, u"Engine.Input"_s, u"F5"_s), QString());
+    QCOMPARE(entry(profile, u"DefaultPlayer"_s, u"Name"_s), u"[{(\u00BBPl\u00C4y\u00CBr\u00AB)}]"_s);
+    QCOMPARE(entry(profile, u"DefaultPlayer"_s, u"Team"_s), u"1"_s);
+    QCOMPARE(session.statusLine(), u"Unreal Tournament undid 3 changes when it quit; Parlomatic applied them again."_s);
+    QVERIFY(refreshes.count() >= 1);
+    QVERIFY(ReapplyJournal(journalPath()).entriesFor(profile.path()).isEmpty());
+
+    // Once only: a later rewrite by someone else is left alone.
+    profile.write(profileText);
+    monitor.poll();
+    QCOMPARE(entry(profile, u"Engine.Input"_s, u"F6"_s), u"<missing>"_s);
+}
+
+void TestGameSession::rememberedAcrossRestart() {
+    TempProfile profile(profileText);
+    FakeProcesses processes{true};
+    {
+        GameMonitor monitor(processes.lister());
+        GameSession session(profile.path(), ReapplyJournal(journalPath()), monitor);
+        session.start();
+        QVERIFY(
+            ProfileFile(profile.path()).WriteEntry(u"DefaultPlayer"_s, u"Voice"_s, u"BotPack.VoiceFemaleOne"_s).ok());
+        session.ownChangesDone();
+    }
+    // The program was closed; the game quits and writes its copy.
+    processes.gameRunning = false;
+    profile.write(profileText);
+
+    GameMonitor monitor(processes.lister());
+    GameSession session(profile.path(), ReapplyJournal(journalPath()), monitor);
+    session.start();
+    QCOMPARE(entry(profile, u"DefaultPlayer"_s, u"Voice"_s), u"BotPack.VoiceFemaleOne"_s);
+    QCOMPARE(session.statusLine(), u"Unreal Tournament undid 1 change when it quit while Parlomatic was closed; "
+                                   "Parlomatic applied them again."_s);
+}
+
+// Another program (or the game saving its menus) replaces the file by a
+// rename, twice: both are seen, and none of it is the player's to re-apply.
+void TestGameSession::outsideReplacementsAreSeenNotRemembered() {
+    TempProfile profile(profileText);
+    FakeProcesses processes{true};
+    GameMonitor monitor(processes.lister());
+    GameSession session(profile.path(), ReapplyJournal(journalPath()), monitor);
+    session.start();
+    QSignalSpy refreshes(&session, &GameSession::profileChanged);
+    for (const QByteArray& binding : {QByteArray("F7=speech 3 2 -1\r\n"), QByteArray("F8=speech 3 4 -1\r\n")}) {
+        replaceAtomically(profile.path(), gameProfile("BotPack.VoiceBoss", binding));
+        QVERIFY(refreshes.wait(5000));
+        session.ownChangesDone(); // the window's refresh, which writes nothing new
+    }
+    QCOMPARE(refreshes.count(), 2);
+    QVERIFY(ReapplyJournal(journalPath()).entriesFor(profile.path()).isEmpty());
+
+    // The program's own write is not reported back as an outside change.
+    QVERIFY(ProfileFile(profile.path()).WriteEntry(u"Engine.Input"_s, u"F9"_s, u"speech 3 5 -1"_s).ok());
+    session.ownChangesDone();
+    QVERIFY(!refreshes.wait(500));
+    QCOMPARE(ReapplyJournal(journalPath()).entriesFor(profile.path()).size(), 1);
+}
+
+void TestGameSession::journalKeepsEachKeyOnceAndNeverCreatesProfiles() {
+    TempProfile profile(profileText);
+    ReapplyJournal journal(journalPath());
+    QVERIFY(journal.record(profile.path(), {{u"Engine.Input"_s, u"F5"_s, u"a"_s}, {u"Engine.Input"_s, u"F6"_s, u"b"_s}})
+                .ok());
+    QVERIFY(journal.record(profile.path(), {{u"engine.input"_s, u"f5"_s, u"c"_s}}).ok());
+    const QList<ProfileEntry> expected{{u"Engine.Input"_s, u"F6"_s, u"b"_s}, {u"engine.input"_s, u"f5"_s, u"c"_s}};
+    QCOMPARE(journal.entriesFor(profile.path()), expected);
+
+    QVERIFY(QFile::remove(profile.path()));
+    QCOMPARE(journal.reapply(profile.path()).applied, 0);
+    QVERIFY(!QFile::exists(profile.path()));
+    QVERIFY(journal.entriesFor(profile.path()).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestGameSession)
+#include "tst_GameSession.moc"
