@@ -1,6 +1,6 @@
 // Times one poll for the game (listing every process) next to reading one
-// small file from /proc as often as there are processes, and tells what share
-// of one core polling every GameMonitor interval costs.
+// small file from /proc with Qt's QFile as often as there are processes, and
+// tells what share of one core polling every GameMonitor interval costs.
 
 #include "gamewatch/GameMonitor.h"
 #include "gamewatch/ProcessList.h"

@@ -1,5 +1,4 @@
 #include "gamewatch/GameProcess.h"
-#include "gamewatch/ProcessList.h"
 
 #include <QtTest>
 
@@ -31,7 +30,6 @@ void TestGameProcess::recognises_data() {
         << true;
     QTest::newRow("community patch System64")
         << u"/games/UT/System64/ut-bin-amd64"_s << u"ut-bin-amd64"_s << QStringList() << true;
-    QTest::newRow("native ut-bin") << u"/usr/local/games/ut/System/ut-bin"_s << QString() << QStringList() << true;
     QTest::newRow("loki build, executable unreadable") << QString() << u"UnrealLinux.bin"_s << QStringList() << true;
     QTest::newRow("cut short name of UnrealTournament-bin")
         << QString() << u"UnrealTournamen"_s << QStringList() << true;
@@ -41,8 +39,6 @@ void TestGameProcess::recognises_data() {
         << u"/usr/bin/vim"_s << u"vim"_s << QStringList{u"vim"_s, u"System/ut-bin"_s} << false;
     QTest::newRow("name only contained") << u"/opt/UnrealTournament.exe.old"_s << u"UnrealTournamex"_s << QStringList()
                                          << false;
-    QTest::newRow("ucc server is not the game")
-        << u"/games/UT/System/ucc-bin"_s << u"ucc-bin"_s << QStringList() << false;
 }
 
 void TestGameProcess::recognises() {
