@@ -19,10 +19,8 @@ GameSession::GameSession(QString profilePath, ReapplyJournal journal, GameMonito
 
 void GameSession::start() {
     m_known = ProfileEntries::ofFile(m_profilePath);
-    m_monitor.start();
-    if (m_monitor.isRunning())
-        setStatusLine(gameRunningWarning());
-    else
+    m_monitor.start(); // a running game shows its warning through runningChanged
+    if (!m_monitor.isRunning())
         reapply(true);
 }
 

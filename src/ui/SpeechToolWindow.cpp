@@ -131,6 +131,7 @@ void SpeechToolWindow::buildControls() {
     m_bottomRow = {info, restore, nameChanger, erase, exit};
     m_statusLine = placed(new QLabel(this), QStringLiteral("game_status"),
                           twipsRect(60, 5580, clientWidth - 120, statusStripTwips));
+    m_statusLine->setTextFormat(Qt::PlainText);
     m_statusLine->setWordWrap(true);
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_statusLine->hide();
