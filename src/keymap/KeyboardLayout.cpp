@@ -124,15 +124,25 @@ int neighbourKey(int from, MoveDirection direction) {
         return 0;
     const bool horizontal = direction == MoveDirection::Left || direction == MoveDirection::Right;
     const qreal sign = (direction == MoveDirection::Right || direction == MoveDirection::Down) ? 1.0 : -1.0;
-    const QPointF origin = layout[static_cast<std::size_t>(from)].place.center();
+    const QRectF& start = layout[static_cast<std::size_t>(from)].place;
+    const QPointF origin = start.center();
+    // Only keys wholly beyond the edge of the start key in that direction count.
+    const qreal edge = direction == MoveDirection::Left    ? -start.left()
+                       : direction == MoveDirection::Right ? start.right()
+                       : direction == MoveDirection::Up    ? -start.top()
+                                                           : start.bottom();
     int best = from;
     qreal bestScore = 0;
     for (std::size_t i = 0; i < layout.size(); ++i) {
         const QRectF& place = layout[i].place;
+        const qreal nearSide = direction == MoveDirection::Left    ? -place.right()
+                               : direction == MoveDirection::Right ? place.left()
+                               : direction == MoveDirection::Up    ? -place.bottom()
+                                                                   : place.top();
+        if (nearSide < edge - 0.01)
+            continue;
         const QPointF offset = place.center() - origin;
         const qreal along = sign * (horizontal ? offset.x() : offset.y());
-        if (along < 0.25)
-            continue;
         // How far the key lies beside the line of movement: nothing for a key the line passes through.
         const qreal low = horizontal ? place.top() : place.left();
         const qreal high = horizontal ? place.bottom() : place.right();
