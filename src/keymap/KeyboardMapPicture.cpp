@@ -44,6 +44,8 @@ QFont fontOfPixels(int pixels, bool bold = false, int stretch = QFont::Unstretch
     font.setPixelSize(std::max(1, pixels));
     font.setBold(bold);
     font.setStretch(stretch);
+    // Unhinted glyphs measure the same at every screen scale, so text that fits at one fits at all.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 

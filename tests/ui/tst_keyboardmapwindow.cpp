@@ -5,7 +5,9 @@
 #include "ui/KeyboardMapView.h"
 #include "ui/KeyboardMapWindow.h"
 
+#include <QHelpEvent>
 #include <QImageReader>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace parlomatic;
@@ -84,6 +86,10 @@ void TestKeyboardMapWindow::clickSelectsAndDoubleClickAssigns() {
     StartedMap started;
     QVERIFY(started.view);
     auto* allKeys = started.find<QListWidget>(QStringLiteral("allKeys"));
+    const QPoint f5 = keyCentre(started.view, QStringLiteral("F5"));
+    QHelpEvent help(QEvent::ToolTip, f5, started.view->mapToGlobal(f5));
+    QApplication::sendEvent(started.view, &help);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("F5: taunt \"I've got the flag\""));
 
     QTest::mouseClick(started.view, Qt::LeftButton, {}, keyCentre(started.view, QStringLiteral("NumPad4")));
     QVERIFY(allKeys->currentItem()->text().startsWith(QStringLiteral("NumPad4: ")));
