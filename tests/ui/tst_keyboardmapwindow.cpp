@@ -46,7 +46,6 @@ private slots:
     void buttonSitsInTheFreeSpace();
     void clickSelectsAndDoubleClickAssigns();
     void keyboardMovesAndAssigns();
-    void scalesWithTheWindow();
     void savesPicture();
 };
 
@@ -120,19 +119,6 @@ void TestKeyboardMapWindow::keyboardMovesAndAssigns() {
     QTest::keyClick(started.view, Qt::Key_Return);
     QCOMPARE(readValue(started.profile, QStringLiteral("F7")), QStringLiteral("speech 2 3 -1"));
     QCOMPARE(started.view->focusKey(), layoutIndexOf(QStringLiteral("F7")));
-}
-
-void TestKeyboardMapWindow::scalesWithTheWindow() {
-    StartedMap started;
-    QVERIFY(started.view);
-    KeyboardMapWindow* map = started.window->keyboardMap();
-    map->resize(900, 400);
-    QTRY_COMPARE(map->size(), QSize(900, 400));
-    const QRect small = started.view->keyRect(layoutIndexOf(QStringLiteral("Space")));
-    map->resize(1800, 800);
-    QTRY_COMPARE(map->size(), QSize(1800, 800));
-    const QRect large = started.view->keyRect(layoutIndexOf(QStringLiteral("Space")));
-    QVERIFY2(qAbs(large.width() - 2 * small.width()) <= 24, qPrintable(QString::number(large.width())));
 }
 
 void TestKeyboardMapWindow::savesPicture() {
