@@ -1,5 +1,7 @@
 #include "cli/CliCommand.h"
 
+#include <algorithm>
+
 namespace parlomatic::cli {
 
 int usageError(const CliCommand& command, const QString& reason, QTextStream& err) {
@@ -19,6 +21,21 @@ bool parseCommandArguments(QCommandLineParser& parser, const CliCommand& command
         return true;
     usageError(command, QStringLiteral("expected %1 arguments, got %2").arg(positionalCount).arg(given), err);
     return false;
+}
+
+bool commandDrawsPictures(int argc, char* argv[]) {
+    QString name;
+    for (int i = 1; i < argc && name.isEmpty(); ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == QStringLiteral("--profile"))
+            ++i;
+        else if (argument == QStringLiteral("--"))
+            name = i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
+        else if (!argument.startsWith(QLatin1Char('-')))
+            name = argument;
+    }
+    return std::any_of(cliCommands().begin(), cliCommands().end(),
+                       [&](const CliCommand& command) { return command.name == name && command.drawsPictures; });
 }
 
 } // namespace parlomatic::cli

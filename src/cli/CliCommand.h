@@ -28,7 +28,13 @@ struct CliCommand {
     QString synopsis;
     QString summary;
     std::function<int(const CliCommand& command, CliContext& context, const QStringList& arguments)> run;
+    // Draws pictures, so main runs it in a GUI application (without a display).
+    bool drawsPictures = false;
 };
+
+// Whether the command named on the command line argv draws pictures. Looks
+// at the first argument that is neither an option nor the value of --profile.
+bool commandDrawsPictures(int argc, char* argv[]);
 
 // Every command, in the order --help lists them.
 const std::vector<CliCommand>& cliCommands();

@@ -17,5 +17,6 @@ CliCommand restoreCommand();
 CliCommand eliteCommand();
 CliCommand nameCommand();
 CliCommand statusCommand();
+CliCommand keymapCommand();
 
 } // namespace parlomatic::cli

@@ -63,6 +63,10 @@ QString TerminalInteraction::chooseOpenFile(const OpenFileRequest&) {
     return {};
 }
 
+QString TerminalInteraction::chooseSaveFile(const SaveFileRequest&) {
+    return {};
+}
+
 void TerminalInteraction::openInBrowser(const QString& address) {
     m_out << address << Qt::endl;
 }

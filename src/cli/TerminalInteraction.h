@@ -20,6 +20,7 @@ public:
     MessageAnswer showMessage(const MessageRequest& request) override;
     // The command line never asks for a file: it always behaves as cancelled.
     QString chooseOpenFile(const OpenFileRequest& request) override;
+    QString chooseSaveFile(const SaveFileRequest& request) override;
     void openInBrowser(const QString& address) override;
 
     // Texts of every message shown, in order.

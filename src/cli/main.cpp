@@ -5,9 +5,11 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 using namespace parlomatic::cli;
@@ -25,7 +27,18 @@ QString helpText(const QCommandLineParser& parser) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Drawing text needs a GUI application; the other commands stay without one.
+    std::unique_ptr<QCoreApplication> app;
+    if (commandDrawsPictures(argc, argv)) {
+#ifndef Q_OS_WIN
+        // No display is needed to draw into a file.
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("parlomatic-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PARLOMATIC_VERSION));
 

@@ -27,6 +27,15 @@ struct OpenFileRequest {
     QString initialDir;
 };
 
+// A save-file dialog that suggests fileName in initialDir, offers files
+// matching nameFilter and asks before replacing a file.
+struct SaveFileRequest {
+    QString title;
+    QString fileName;
+    QString nameFilter;
+    QString initialDir;
+};
+
 // The only way the program's logic talks to the user. The windows implement it
 // with real dialogs; tests implement it with scripted answers.
 class UserInteraction {
@@ -37,6 +46,8 @@ public:
     virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
     // Returns the full path of the chosen file, or an empty text when cancelled.
     virtual QString chooseOpenFile(const OpenFileRequest& request) = 0;
+    // Returns the full path to write to, or an empty text when cancelled.
+    virtual QString chooseSaveFile(const SaveFileRequest& request) = 0;
     // Opens the address in the default browser; failure is not reported.
     virtual void openInBrowser(const QString& address) = 0;
 };

@@ -22,6 +22,8 @@ public:
     // only an existing file can be confirmed. Returns its full path, or an
     // empty text when cancelled.
     QString chooseOpenFile(const OpenFileRequest& request) override;
+    // Asks before replacing a file; returns the chosen path, or an empty text when cancelled.
+    QString chooseSaveFile(const SaveFileRequest& request) override;
     // Hands the address to the desktop; failures are not reported.
     void openInBrowser(const QString& address) override;
 

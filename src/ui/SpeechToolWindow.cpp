@@ -5,6 +5,7 @@
 #include "ui/Controls.h"
 #include "ui/EliteVoiceChangerWindow.h"
 #include "ui/Fonts.h"
+#include "ui/KeyboardMapWindow.h"
 #include "ui/MainWindowGeometry.h"
 #include "ui/SplashWindow.h"
 #include "ui/Twips.h"
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 namespace parlomatic {
@@ -76,6 +78,7 @@ SpeechToolWindow::SpeechToolWindow(SpeechTool& tool, UserInteraction& interactio
 
 SpeechToolWindow::~SpeechToolWindow() {
     m_tool.setChangeObserver({});
+    delete m_keyboardMap.data();
     delete m_nameChanger.data();
     delete m_splash.data();
 }
@@ -86,6 +89,10 @@ SplashWindow* SpeechToolWindow::splash() const {
 
 EliteVoiceChangerWindow* SpeechToolWindow::nameChanger() const {
     return m_nameChanger;
+}
+
+KeyboardMapWindow* SpeechToolWindow::keyboardMap() const {
+    return m_keyboardMap;
 }
 
 void SpeechToolWindow::buildControls() {
@@ -128,7 +135,10 @@ void SpeechToolWindow::buildControls() {
     m_myTemp = hiddenTextBox(QStringLiteral("my_temp"), m_tool.my_temp(), twipsRect(6600, 120, 3375, 285), this);
     auto* nameChanger = placed(new QPushButton(QStringLiteral("\u00CAL\u00CFt\u00EB Namechanger"), this),
                                QStringLiteral("elite_name_changer"), twipsRect(1200, 5160, 1575, 375));
-    m_bottomRow = {info, restore, nameChanger, erase, exit};
+    // In the free space of the bottom row, between the name changer and the restore button.
+    auto* keyboardMap = placed(new QPushButton(QStringLiteral("Keyboard map"), this), QStringLiteral("keyboard_map"),
+                               twipsRect(2880, 5160, 2280, 375));
+    m_bottomRow = {info, restore, nameChanger, erase, exit, keyboardMap};
     m_statusLine = placed(new QLabel(this), QStringLiteral("game_status"),
                           twipsRect(60, 5580, clientWidth - 120, statusStripTwips));
     m_statusLine->setTextFormat(Qt::PlainText);
@@ -136,8 +146,8 @@ void SpeechToolWindow::buildControls() {
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_statusLine->hide();
 
-    QWidget* focusOrder[] = {m_voicepack, m_allTaunts, m_allKeys, m_usedSpeechKeys, assign,
-                             exit,        info,        erase,     restore,          nameChanger};
+    QWidget* focusOrder[] = {m_voicepack, m_allTaunts, m_allKeys, m_usedSpeechKeys, assign,     exit,
+                             info,        erase,       restore,   nameChanger,      keyboardMap};
     for (std::size_t i = 1; i < std::size(focusOrder); ++i)
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
 
@@ -153,6 +163,9 @@ void SpeechToolWindow::buildControls() {
     connect(info, &QPushButton::clicked, this, &SpeechToolWindow::info_button_Click);
     connect(nameChanger, &QPushButton::clicked, this, &SpeechToolWindow::elite_name_changer_Click);
     connect(exit, &QPushButton::clicked, this, &SpeechToolWindow::exit_button_Click);
+    connect(keyboardMap, &QPushButton::clicked, this, &SpeechToolWindow::keyboard_map_Click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this), &QShortcut::activated, this,
+            &SpeechToolWindow::keyboard_map_Click);
 }
 
 void SpeechToolWindow::loadSplash() {
@@ -181,6 +194,14 @@ void SpeechToolWindow::elite_name_changer_Click() {
     m_nameChanger->show();
     m_nameChanger->raise();
     m_nameChanger->activateWindow();
+}
+
+void SpeechToolWindow::keyboard_map_Click() {
+    if (!m_keyboardMap)
+        m_keyboardMap = new KeyboardMapWindow(m_tool, m_interaction);
+    m_keyboardMap->show();
+    m_keyboardMap->raise();
+    m_keyboardMap->activateWindow();
 }
 
 void SpeechToolWindow::exit_button_Click() {
@@ -238,6 +259,8 @@ void SpeechToolWindow::showState() {
     m_myTemp->setText(m_tool.my_temp());
     if (m_splash)
         m_splash->setProductLine(m_tool.lblCompanyProduct());
+    if (m_keyboardMap)
+        m_keyboardMap->showState();
 }
 
 void SpeechToolWindow::showItems(QComboBox* box, const ListModel& model) {

@@ -14,6 +14,7 @@ namespace parlomatic {
 
 class EliteVoiceChangerWindow;
 class GameSession;
+class KeyboardMapWindow;
 class ListModel;
 class SpeechTool;
 class SplashWindow;
@@ -37,12 +38,17 @@ public:
     SplashWindow* splash() const;
     // The name changer, or null while it is not open.
     EliteVoiceChangerWindow* nameChanger() const;
+    // The keyboard map, or null while it is not open.
+    KeyboardMapWindow* keyboardMap() const;
 
     // "Info": shows the information window, loading it first when needed.
     void info_button_Click();
     // "ÊLÏtë Namechanger": opens the one name changer without modality and
     // gives it the profile path; a name changer already open keeps its texts.
     void elite_name_changer_Click();
+    // "Keyboard map" (also Ctrl+K): opens the one keyboard map without modality,
+    // or brings the open one to the front.
+    void keyboard_map_Click();
     // "Exit": closes every window and ends the program.
     void exit_button_Click();
 
@@ -84,6 +90,7 @@ private:
 
     QPointer<SplashWindow> m_splash;
     QPointer<EliteVoiceChangerWindow> m_nameChanger;
+    QPointer<KeyboardMapWindow> m_keyboardMap;
 };
 
 } // namespace parlomatic

@@ -14,10 +14,12 @@ class ScriptedInteraction : public UserInteraction {
 public:
     QList<MessageRequest> messages;
     QList<OpenFileRequest> fileDialogs;
+    QList<SaveFileRequest> saveDialogs;
     QStringList openedAddresses;
 
     QList<MessageAnswer> messageAnswers;
     QStringList fileAnswers;
+    QStringList saveAnswers;
 
     MessageAnswer showMessage(const MessageRequest& request) override {
         messages.append(request);
@@ -27,6 +29,11 @@ public:
     QString chooseOpenFile(const OpenFileRequest& request) override {
         fileDialogs.append(request);
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+
+    QString chooseSaveFile(const SaveFileRequest& request) override {
+        saveDialogs.append(request);
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
     }
 
     void openInBrowser(const QString& address) override { openedAddresses.append(address); }

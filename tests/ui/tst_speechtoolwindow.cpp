@@ -102,7 +102,7 @@ void TestSpeechToolWindow::focusFollowsTabOrder() {
         QStringLiteral("voicepack"),          QStringLiteral("all_taunts"),   QStringLiteral("allKeys"),
         QStringLiteral("usedSpeechKeys"),     QStringLiteral("assignSpeech"), QStringLiteral("exit_button"),
         QStringLiteral("info_button"),        QStringLiteral("erase_speech"), QStringLiteral("Restore_ini"),
-        QStringLiteral("elite_name_changer"), QStringLiteral("voicepack")};
+        QStringLiteral("elite_name_changer"), QStringLiteral("keyboard_map"), QStringLiteral("voicepack")};
     QCOMPARE(focusAfterTabs(started.find(expected.first()), expected.size() - 1), expected);
 }
 

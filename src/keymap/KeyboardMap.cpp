@@ -1,0 +1,109 @@
+#include "keymap/KeyboardMap.h"
+
+#include "catalogue/CurrentTauntTable.h"
+#include "catalogue/KeyNameTable.h"
+#include "catalogue/VoicePackCatalogue.h"
+#include "editor/SpeechTool.h"
+#include "keymap/KeyboardLayout.h"
+#include "profile/ProfileFile.h"
+
+namespace parlomatic {
+
+namespace {
+
+// Long enough for any binding the game writes; the main window's list cuts at 29 characters.
+constexpr int bindingCapacity = 1024;
+
+QString describe(const KeyCap& key, const KeyState& state, const QString& tauntLabel) {
+    const QString& name = key.shownText();
+    switch (state.kind) {
+    case BindingClass::CurrentTaunt:
+        return QStringLiteral("%1: taunt \"%2\"").arg(name, tauntLabel.trimmed());
+    case BindingClass::OtherSpeech:
+        return QStringLiteral("%1: %2 (a speech binding that is no taunt of the current voicepack)")
+            .arg(name, state.binding);
+    case BindingClass::Movement:
+        return QStringLiteral("%1: %2 (movement)").arg(name, state.binding);
+    case BindingClass::Weapon:
+        return QStringLiteral("%1: %2 (weapons)").arg(name, state.binding);
+    case BindingClass::OtherCommand:
+        return QStringLiteral("%1: %2 (game command)").arg(name, state.binding);
+    case BindingClass::Nothing:
+        return QStringLiteral("%1: nothing bound").arg(name);
+    case BindingClass::Unavailable:
+        break;
+    }
+    if (!key.whyUnbindable.isEmpty())
+        return QStringLiteral("%1: %2").arg(name, key.whyUnbindable);
+    const QString holds = state.binding.isEmpty() ? QStringLiteral("nothing bound") : state.binding;
+    return QStringLiteral("%1: not among the keys this program binds (%2)").arg(name, holds);
+}
+
+// The index of the item of "All available Keys" that stands for key name, or -1.
+int allKeysRow(const SpeechTool& tool, const QString& name) {
+    if (name.isEmpty())
+        return -1;
+    const QString prefix = name + QLatin1Char(':');
+    const QStringList& items = tool.allKeys().items();
+    for (int row = 0; row < items.size(); ++row) {
+        if (items.at(row).startsWith(prefix))
+            return row;
+    }
+    return -1;
+}
+
+} // namespace
+
+KeyboardMap readKeyboardMap(const ProfileFile& profile, const CurrentTauntTable* currentTaunts,
+                            const QString& voicepackName) {
+    const QString section = QStringLiteral("Engine.Input");
+    KeyboardMap map{voicepackName, {}};
+    for (const KeyCap& key : keyboardLayout()) {
+        KeyState state;
+        if (!key.name.isEmpty())
+            state.binding = profile.ReadEntry(section, key.name, QString(), bindingCapacity);
+        ClassifiedBinding classified{BindingClass::Unavailable, {}};
+        if (KeyNameTable().contains(key.name))
+            classified = classifyBinding(state.binding, currentTaunts);
+        state.kind = classified.kind;
+        state.description = describe(key, state, classified.tauntLabel);
+        map.keys.push_back(std::move(state));
+    }
+    return map;
+}
+
+KeyboardMap keyboardMapOf(const SpeechTool& tool) {
+    // After a refresh the drop-down's first entry is the voicepack the profile names, if any.
+    const QString first = tool.voicepack().items().value(0);
+    for (const VoicePackInfo& info : VoicePackCatalogue()) {
+        if (info.displayName == first)
+            return readKeyboardMap(ProfileFile(tool.profilePath()), &tool.currentTaunts(), first);
+    }
+    return readKeyboardMap(ProfileFile(tool.profilePath()), nullptr, QString());
+}
+
+int selectedMapKey(const SpeechTool& tool) {
+    const QString item = tool.allKeys().text();
+    const qsizetype colon = item.indexOf(QLatin1Char(':'));
+    return colon < 0 ? -1 : layoutIndexOf(item.left(colon));
+}
+
+bool clickMapKey(SpeechTool& tool, int layoutIndex) {
+    const std::vector<KeyCap>& layout = keyboardLayout();
+    if (layoutIndex < 0 || layoutIndex >= static_cast<int>(layout.size()))
+        return false;
+    const int row = allKeysRow(tool, layout[static_cast<std::size_t>(layoutIndex)].name);
+    if (row < 0)
+        return false;
+    tool.selectKey(row);
+    return true;
+}
+
+bool assignMapKey(SpeechTool& tool, int layoutIndex) {
+    if (!clickMapKey(tool, layoutIndex))
+        return false;
+    tool.assignSpeech_Click();
+    return true;
+}
+
+} // namespace parlomatic

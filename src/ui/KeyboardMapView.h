@@ -1,0 +1,53 @@
+#pragma once
+
+#include "keymap/KeyboardMap.h"
+
+#include <QWidget>
+
+namespace parlomatic {
+
+class KeyboardMapPicture;
+class SpeechTool;
+
+// The drawn keyboard map. A click selects the key in "All available Keys", a
+// double click assigns the selected taunt to it; the arrow keys move a
+// position from key to key, Space selects and Enter assigns at that position.
+// A key's tooltip tells what it holds.
+class KeyboardMapView : public QWidget {
+    Q_OBJECT
+
+public:
+    KeyboardMapView(SpeechTool& tool, QWidget* parent);
+
+    // Reads the map again from the profile and redraws it.
+    void showState();
+
+    const KeyboardMap& map() const { return m_map; }
+    // The keyboard's position: an index of keyboardLayout().
+    int focusKey() const { return m_focusKey; }
+    // Where key layoutIndex is drawn now, in this widget's coordinates.
+    QRect keyRect(int layoutIndex) const;
+
+    QSize sizeHint() const override;
+
+signals:
+    // The position moved, or what its key holds changed; description is its line.
+    void focusDescriptionChanged(const QString& description);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    KeyboardMapPicture picture() const;
+    void moveFocusTo(int layoutIndex);
+
+    SpeechTool& m_tool;
+    KeyboardMap m_map;
+    int m_focusKey = 0;
+};
+
+} // namespace parlomatic

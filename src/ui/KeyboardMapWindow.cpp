@@ -1,0 +1,51 @@
+#include "ui/KeyboardMapWindow.h"
+
+#include "editor/SpeechTool.h"
+#include "keymap/KeyboardMapPicture.h"
+#include "ui/KeyboardMapView.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace parlomatic {
+
+KeyboardMapWindow::KeyboardMapWindow(SpeechTool& tool, UserInteraction& interaction)
+    : QWidget(nullptr, Qt::Window), m_tool(tool), m_interaction(interaction) {
+    setObjectName(QStringLiteral("KeyboardMap"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Keyboard map"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
+
+    m_view = new KeyboardMapView(tool, this);
+    m_focusLine = new QLabel(this);
+    m_focusLine->setObjectName(QStringLiteral("focusLine"));
+    m_focusLine->setTextFormat(Qt::PlainText);
+    m_focusLine->setText(m_view->accessibleDescription());
+    auto* save = new QPushButton(QStringLiteral("Save picture\u2026"), this);
+    save->setObjectName(QStringLiteral("savePicture"));
+    save->setAutoDefault(false);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_focusLine, 1);
+    bottom->addWidget(save);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(m_view, 1);
+    column->addLayout(bottom);
+
+    connect(m_view, &KeyboardMapView::focusDescriptionChanged, m_focusLine, &QLabel::setText);
+    connect(save, &QPushButton::clicked, this, &KeyboardMapWindow::savePicture_Click);
+    m_view->setFocus();
+}
+
+void KeyboardMapWindow::showState() {
+    m_view->showState();
+}
+
+void KeyboardMapWindow::savePicture_Click() {
+    saveKeyboardMapAsked(m_view->map(), m_interaction, QFileInfo(m_tool.profilePath()).absolutePath());
+}
+
+} // namespace parlomatic
