@@ -1,11 +1,20 @@
 #include "cli/CliCommand.h"
 
+#include <QFileInfo>
+
 namespace parlomatic::cli {
 
 int usageError(const CliCommand& command, const QString& reason, QTextStream& err) {
     err << command.name << ": " << reason << "\nusage: parlomatic-cli [--profile PATH] " << command.synopsis
         << Qt::endl;
     return exitUsage;
+}
+
+bool profileFound(const CliContext& context) {
+    if (QFileInfo(context.profilePath).isFile())
+        return true;
+    context.err << "no such profile: " << context.profilePath << Qt::endl;
+    return false;
 }
 
 bool parseCommandArguments(QCommandLineParser& parser, const CliCommand& command, const QStringList& arguments,

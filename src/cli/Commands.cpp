@@ -5,8 +5,8 @@ namespace parlomatic::cli {
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands{
-        catalogueCommand(), getCommand(),    setCommand(),     showCommand(),  bindCommand(), voiceCommand(),
-        eraseCommand(),     backupCommand(), restoreCommand(), eliteCommand(), nameCommand(),
+        catalogueCommand(), getCommand(),   setCommand(),    showCommand(),    bindCommand(),  unbindCommand(),
+        voiceCommand(),     eraseCommand(), backupCommand(), restoreCommand(), eliteCommand(), nameCommand(),
     };
     return commands;
 }

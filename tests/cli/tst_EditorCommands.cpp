@@ -177,7 +177,7 @@ void TestEditorCommands::backupAndRestore() {
     QCOMPARE(backup.out.trimmed(), profile.dir() + u"/kvuser1.bak"_s);
     QCOMPARE(TempProfile::readFile(backup.out.trimmed()), original);
 
-    QCOMPARE(run(profile, {u"bind"_s, u"F5"_s, u"Boom!"_s}).exitCode, 0);
+    QCOMPARE(run(profile, {u"bind"_s, u"F5"_s, u"Boom!"_s, u"--replace"_s}).exitCode, 0);
     QVERIFY(profile.read() != original);
     const CliRun restore = run(profile, {u"restore"_s});
     QCOMPARE(restore.exitCode, 0);
