@@ -25,7 +25,7 @@ int runName(const CliCommand& command, CliContext& context, const QStringList& a
                          : form == QStringLiteral("1") ? ApplyEliteRules(text, EliteRules1)
                                                        : ApplyEliteRules(text, EliteRules2);
     const Result written = WritePlayerName(context.profilePath, name);
-    const MessageRequest message = PlayerNameWrittenMessage(context.profilePath, written);
+    const MessageRequest message = PlayerNameWrittenMessage(context.profilePath, name, written);
     (written.ok() ? context.out : context.err) << message.text << Qt::endl;
     return written.ok() ? exitOk : exitFailed;
 }
