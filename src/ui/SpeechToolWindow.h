@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QAction;
 class QComboBox;
 class QFrame;
 class QLineEdit;
@@ -12,6 +13,7 @@ class QPushButton;
 namespace parlomatic {
 
 class EliteVoiceChangerWindow;
+class ListBox;
 class ListModel;
 class SpeechTool;
 class SplashWindow;
@@ -54,15 +56,18 @@ private:
     // Brings every control in line with the logic; runs after every handler.
     void showState();
     void showItems(QComboBox* box, const ListModel& model);
-    void showItems(QListWidget* list, const ListModel& model);
+    // Returns true when the list was filled anew.
+    bool showItems(QListWidget* list, const ListModel& model);
 
     SpeechTool& m_tool;
     UserInteraction& m_interaction;
 
     QComboBox* m_voicepack = nullptr;
-    QListWidget* m_allTaunts = nullptr;
-    QListWidget* m_allKeys = nullptr;
-    QListWidget* m_usedSpeechKeys = nullptr;
+    ListBox* m_allTaunts = nullptr;
+    ListBox* m_allKeys = nullptr;
+    ListBox* m_usedSpeechKeys = nullptr;
+    // "Remove this binding": the Delete key and the context menu of usedSpeechKeys.
+    QAction* m_removeBinding = nullptr;
     QFrame* m_frame = nullptr;
     QLineEdit* m_myTemp = nullptr;
     QLineEdit* m_mytest = nullptr;
