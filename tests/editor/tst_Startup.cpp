@@ -48,10 +48,7 @@ private slots:
     void restoreWithDeletedBackup();
     void restoreIntoReadOnlyProfile();
     void restoringTwiceGivesStartState();
-    void foldersOfLinkThenTarget_data();
-    void foldersOfLinkThenTarget();
-    void profileFromFirstFolderHoldingOne_data();
-    void profileFromFirstFolderHoldingOne();
+    void profileBesideLinkThenTarget();
 };
 
 void TestStartup::profileBesideExecutable() {
@@ -281,68 +278,34 @@ void TestStartup::restoringTwiceGivesStartState() {
     }
 }
 
-void TestStartup::foldersOfLinkThenTarget_data() {
-    QTest::addColumn<QString>("invoked");     // "link", "bare name", "target", "unknown name" or empty
-    QTest::addColumn<QStringList>("folders"); // "link" and "target" stand for the two folders
-
-    QTest::newRow("through the link") << u"link"_s << QStringList{u"link"_s, u"target"_s};
-    QTest::newRow("link found in PATH") << u"bare name"_s << QStringList{u"link"_s, u"target"_s};
-    QTest::newRow("the program itself") << u"target"_s << QStringList{u"target"_s};
-    QTest::newRow("name not in PATH") << u"unknown name"_s << QStringList{u"target"_s};
-    QTest::newRow("no first argument") << QString() << QStringList{u"target"_s};
-}
-
-void TestStartup::foldersOfLinkThenTarget() {
-    QFETCH(QString, invoked);
-    QFETCH(QStringList, folders);
-
+void TestStartup::profileBesideLinkThenTarget() {
     QTemporaryDir root;
-    QVERIFY(QDir(root.path()).mkpath(u"link"_s) && QDir(root.path()).mkpath(u"target"_s));
-    const QString program = root.filePath(u"target/parlomatic"_s);
+    const QString link = root.filePath(u"link"_s);
+    const QString target = root.filePath(u"target"_s);
+    QVERIFY(QDir().mkdir(link) && QDir().mkdir(target));
+    const QString program = target + u"/parlomatic"_s;
     writeFile(program, "#!/bin/sh\n");
     QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QVERIFY(QFile::link(program, root.filePath(u"link/parlomatic"_s)));
-    const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(root.filePath(u"link"_s)));
+    QVERIFY(QFile::link(program, link + u"/parlomatic"_s));
 
-    const QString argument = invoked == u"link"_s           ? root.filePath(u"link/parlomatic"_s)
-                             : invoked == u"bare name"_s    ? u"parlomatic"_s
-                             : invoked == u"target"_s       ? program
-                             : invoked == u"unknown name"_s ? u"no-such-program"_s
-                                                            : QString();
-    const QStringList found = programFolders(argument, root.filePath(u"target"_s));
-    qputenv("PATH", oldPath);
-    QStringList expected;
-    for (const QString& folder : folders)
-        expected.append(root.filePath(folder));
-    QCOMPARE(found, expected);
-}
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(link));
+    QCOMPARE(programFolders(link + u"/parlomatic"_s, target), (QStringList{link, target}));
+    QCOMPARE(programFolders(u"parlomatic"_s, target), (QStringList{link, target})); // found in PATH
+    QCOMPARE(programFolders(u"no-such-program"_s, target), QStringList{target});
+    qputenv("PATH", path);
+    QCOMPARE(programFolders(program, target), QStringList{target});
 
-void TestStartup::profileFromFirstFolderHoldingOne_data() {
-    QTest::addColumn<bool>("inFirst");
-    QTest::addColumn<bool>("inSecond");
-    QTest::newRow("both: the first wins") << true << true;
-    QTest::newRow("only the second") << false << true;
-    QTest::newRow("only the first") << true << false;
-}
-
-void TestStartup::profileFromFirstFolderHoldingOne() {
-    QFETCH(bool, inFirst);
-    QFETCH(bool, inSecond);
-
-    QTemporaryDir first;
-    QTemporaryDir second;
-    if (inFirst)
-        writeFile(first.filePath(u"kvuser.ini"_s), gameProfile("BotPack.VoiceBoss"));
-    if (inSecond)
-        writeFile(second.filePath(u"kvuser.ini"_s), gameProfile("BotPack.VoiceBoss"));
-    ScriptedInteraction interaction;
-    SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load({first.path(), second.path()}, u"/"_s));
-
-    QVERIFY(interaction.fileDialogs.isEmpty());
-    QCOMPARE(tool.profilePath(), (inFirst ? first : second).filePath(u"kvuser.ini"_s));
-    QVERIFY(QFile::exists((inFirst ? first : second).filePath(u"kvuser1.bak"_s)));
+    // kvuser.ini beside the link wins; without one there, the target's is used.
+    writeFile(target + u"/kvuser.ini"_s, gameProfile("BotPack.VoiceBoss"));
+    for (const QString& expected : {target, link}) {
+        if (expected == link)
+            writeFile(link + u"/kvuser.ini"_s, gameProfile("BotPack.VoiceBoss"));
+        ScriptedInteraction interaction;
+        SpeechTool tool(interaction);
+        QVERIFY(tool.Form_Load({link, target}, u"/"_s));
+        QCOMPARE(tool.profilePath(), expected + u"/kvuser.ini"_s);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -64,7 +64,6 @@ private slots:
     void handEditIsKeptUntilTheNextKeystroke();
     void writeReachesTheFile_data();
     void writeReachesTheFile();
-    void askedAndToldAboutWhatTheGameKeeps_data();
     void askedAndToldAboutWhatTheGameKeeps();
     void failedWriteIsReported_data();
     void failedWriteIsReported();
@@ -199,61 +198,38 @@ void tst_EliteVoiceChanger::writeReachesTheFile() {
     QCOMPARE(fixture.interaction.messages, QList<MessageRequest>{confirmation()});
 }
 
-void tst_EliteVoiceChanger::askedAndToldAboutWhatTheGameKeeps_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<MessageAnswer>("answer");
-    QTest::addColumn<QString>("lost");
-    QTest::addColumn<QByteArray>("nameBytes"); // null: nothing written
-    QTest::addColumn<bool>("tooLong");
-
+void tst_EliteVoiceChanger::askedAndToldAboutWhatTheGameKeeps() {
     const QString han = QStringLiteral("\u4E2D");
     const QString smiley = QString::fromUcs4(U"\U0001F600", 1);
-    QTest::newRow("lost, Yes") << han << MessageAnswer::Yes << han << QByteArray("?") << false;
-    QTest::newRow("lost, No") << han << MessageAnswer::No << han << QByteArray() << false;
-    QTest::newRow("each lost character once, pairs as one")
-        << han + han + QStringLiteral("x") + smiley << MessageAnswer::Yes << han + QStringLiteral(" ") + smiley
-        << QByteArray("??x?") << false;
-    QTest::newRow("question mark and euro fit")
-        << QStringLiteral("a?\u20AC") << MessageAnswer::No << QString() << QByteArray("a?\x80") << false;
-    QTest::newRow("20 characters") << QString(20, QLatin1Char('n')) << MessageAnswer::No << QString()
-                                   << QByteArray(20, 'n') << false;
-    QTest::newRow("21 characters") << QString(21, QLatin1Char('n')) << MessageAnswer::No << QString()
-                                   << QByteArray(21, 'n') << true;
-    QTest::newRow("300 characters") << QString(300, QLatin1Char('n')) << MessageAnswer::No << QString()
-                                    << QByteArray(300, 'n') << true;
-    QTest::newRow("20 pairs are 20 characters")
-        << QString(smiley).repeated(20) << MessageAnswer::Yes << smiley << QByteArray(20, '?') << false;
-}
+    // Name, answer, characters asked about, bytes written (null: nothing).
+    const std::tuple<QString, MessageAnswer, QString, QByteArray> cases[] = {
+        {han, MessageAnswer::No, han, QByteArray()},
+        {han + han + QStringLiteral("x") + smiley, MessageAnswer::Yes, han + QStringLiteral(" ") + smiley, "??x?"},
+        {QStringLiteral("a?\u20AC"), MessageAnswer::No, QString(), "a?\x80"},
+        {QString(20, QLatin1Char('n')), MessageAnswer::No, QString(), QByteArray(20, 'n')},
+        {QString(21, QLatin1Char('n')), MessageAnswer::No, QString(), QByteArray(21, 'n')},
+        {smiley.repeated(21), MessageAnswer::Yes, smiley, QByteArray(21, '?')}};
+    for (const auto& [name, answer, lost, nameBytes] : cases) {
+        NameChangerOnProfile fixture(profileBefore);
+        QVERIFY(fixture.ready);
+        fixture.changer.setErgebnis2(name);
+        fixture.interaction.messageAnswers = {answer};
+        fixture.changer.write_name2_Click();
 
-void tst_EliteVoiceChanger::askedAndToldAboutWhatTheGameKeeps() {
-    QFETCH(QString, name);
-    QFETCH(MessageAnswer, answer);
-    QFETCH(QString, lost);
-    QFETCH(QByteArray, nameBytes);
-    QFETCH(bool, tooLong);
-
-    NameChangerOnProfile fixture(profileBefore);
-    QVERIFY(fixture.ready);
-    fixture.changer.setErgebnis2(name);
-    fixture.interaction.messageAnswers = {answer};
-    fixture.changer.write_name2_Click();
-
-    QList<MessageRequest> expected;
-    if (!lost.isEmpty()) {
-        expected.append({QStringLiteral("These characters cannot be stored in kvuser.ini and would become \"?\": "
-                                        "%1. Write anyway?")
-                             .arg(lost),
-                         product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo, MessageAnswer::No});
+        QList<MessageRequest> expected;
+        if (!lost.isEmpty())
+            expected.append({QStringLiteral("These characters cannot be stored in kvuser.ini and would become \"?\": "
+                                            "%1. Write anyway?")
+                                 .arg(lost),
+                             product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo, MessageAnswer::No});
+        if (!nameBytes.isNull())
+            expected.append(confirmation());
+        if (nameBytes.size() > 20)
+            expected.last().text += QStringLiteral("\nThe game shows only the first 20 characters of a name.");
+        QCOMPARE(fixture.interaction.messages, expected);
+        QCOMPARE(fileBytes(fixture.path).value_or("<missing>"),
+                 nameBytes.isNull() ? profileBefore : profileWithName(nameBytes));
     }
-    if (!nameBytes.isNull()) {
-        MessageRequest told = confirmation();
-        if (tooLong)
-            told.text += QStringLiteral("\nThe game shows only the first 20 characters of a name.");
-        expected.append(told);
-    }
-    QCOMPARE(fixture.interaction.messages, expected);
-    QCOMPARE(fileBytes(fixture.path).value_or("<missing>"),
-             nameBytes.isNull() ? profileBefore : profileWithName(nameBytes));
 }
 
 void tst_EliteVoiceChanger::failedWriteIsReported_data() {
