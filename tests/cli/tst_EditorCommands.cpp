@@ -188,6 +188,10 @@ void TestEditorCommands::backupAndRestore() {
     QCOMPARE(restore.exitCode, 0);
     QCOMPARE(restore.out.trimmed(), u"Ok, lets try to restore Your kvuser.ini"_s);
     QCOMPARE(profile.read(), original);
+    // A lost profile comes back too.
+    QVERIFY(QFile::remove(profile.path()));
+    QCOMPARE(run(profile, {u"restore"_s}).exitCode, 0);
+    QCOMPARE(profile.read(), original);
 }
 
 void TestEditorCommands::restoreRefused() {
