@@ -1,3 +1,4 @@
+#include "editor/ProgramFolders.h"
 #include "editor/SpeechTool.h"
 #include "gamewatch/GameSession.h"
 #include "gamewatch/ProcessList.h"
@@ -16,7 +17,9 @@ int main(int argc, char* argv[]) {
     QtUserInteraction interaction;
     SpeechTool tool(interaction);
     // Start-up finds the profile, backs it up and fills the lists before any window shows.
-    if (!tool.Form_Load(QCoreApplication::applicationDirPath(), QDir::currentPath()))
+    const QStringList folders =
+        programFolders(QCoreApplication::arguments().value(0), QCoreApplication::applicationDirPath());
+    if (!tool.Form_Load(folders, QDir::currentPath()))
         return EXIT_FAILURE;
 
     // The game's watch outlives the window that shows it.

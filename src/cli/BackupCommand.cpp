@@ -9,6 +9,8 @@ int runBackup(const CliCommand& command, CliContext& context, const QStringList&
     QCommandLineParser parser;
     if (!parseCommandArguments(parser, command, arguments, 0, context.err))
         return exitUsage;
+    if (!profileFound(context))
+        return exitFailed;
     const QString backupPath = backupPathFor(context.profilePath);
     const Result copied = MakeBackup(context.profilePath, backupPath);
     if (!copied.ok()) {

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/StartedTool.h"
 #include "cli/TerminalInteraction.h"
+#include "editor/KeyBinding.h"
 
 namespace parlomatic::cli {
 
@@ -46,12 +47,19 @@ int findKey(const QStringList& keyItems, const QString& key) {
 
 int runBind(const CliCommand& command, CliContext& context, const QStringList& arguments) {
     QCommandLineParser parser;
+    const QCommandLineOption replace(QStringLiteral("replace"),
+                                     QStringLiteral("Replace a command of the game that KEY is bound to."));
+    parser.addOption(replace);
     if (!parseCommandArguments(parser, command, arguments, 2, context.err))
         return exitUsage;
+    if (!profileFound(context))
+        return exitFailed;
     const QString key = parser.positionalArguments().at(0);
     const QString taunt = parser.positionalArguments().at(1);
 
-    TerminalInteraction interaction(context.out, context.err);
+    // The window's question whether to replace a command is answered by --replace.
+    TerminalInteraction interaction(context.out, context.err,
+                                    parser.isSet(replace) ? MessageAnswer::Yes : MessageAnswer::No);
     SpeechTool tool(interaction);
     startTool(tool, context);
     if (tool.allKeys().count() == 0) {
@@ -67,6 +75,13 @@ int runBind(const CliCommand& command, CliContext& context, const QStringList& a
     const int tauntIndex = findTaunt(tool.all_taunts().items(), taunt, context.err);
     if (tauntIndex < 0)
         return exitFailed;
+    const QString keyName = tool.allKeys().items().at(keyIndex).section(QLatin1Char(':'), 0, 0);
+    if (const QString binding = keyBinding(ProfileFile(tool.profilePath()), keyName);
+        isGameCommand(binding) && !parser.isSet(replace)) {
+        context.err << keyName << " is bound to " << binding << "; give --replace to replace it with the taunt."
+                    << Qt::endl;
+        return exitFailed;
+    }
 
     tool.selectTaunt(tauntIndex);
     tool.selectKey(keyIndex);
@@ -77,8 +92,10 @@ int runBind(const CliCommand& command, CliContext& context, const QStringList& a
 } // namespace
 
 CliCommand bindCommand() {
-    return {QStringLiteral("bind"), QStringLiteral("bind KEY TAUNT"),
-            QStringLiteral("Binds the current voicepack's taunt TAUNT to key KEY."), runBind};
+    return {QStringLiteral("bind"), QStringLiteral("bind KEY TAUNT [--replace]"),
+            QStringLiteral("Binds the current voicepack's taunt TAUNT to key KEY; a key bound to a command of the "
+                           "game only with --replace."),
+            runBind};
 }
 
 } // namespace parlomatic::cli

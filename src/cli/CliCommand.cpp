@@ -1,5 +1,7 @@
 #include "cli/CliCommand.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace parlomatic::cli {
@@ -8,6 +10,13 @@ int usageError(const CliCommand& command, const QString& reason, QTextStream& er
     err << command.name << ": " << reason << "\nusage: parlomatic-cli [--profile PATH] " << command.synopsis
         << Qt::endl;
     return exitUsage;
+}
+
+bool profileFound(const CliContext& context) {
+    if (QFileInfo(context.profilePath).isFile())
+        return true;
+    context.err << "no such profile: " << context.profilePath << Qt::endl;
+    return false;
 }
 
 bool parseCommandArguments(QCommandLineParser& parser, const CliCommand& command, const QStringList& arguments,

@@ -43,6 +43,12 @@ const std::vector<CliCommand>& cliCommands();
 // returns exitUsage.
 int usageError(const CliCommand& command, const QString& reason, QTextStream& err);
 
+// True when the profile of context is a file. Otherwise writes "no such
+// profile: <path>" to err and returns false. Every command that needs the
+// profile checks this after its usage checks and then fails with
+// exitFailed, so that a mistyped path creates nothing.
+bool profileFound(const CliContext& context);
+
 // Parses a command's own arguments (the command name is put in front for the
 // parser) and checks that exactly positionalCount positional arguments
 // remain. On a usage error writes the reason and the synopsis to err and

@@ -10,6 +10,7 @@ CliCommand getCommand();
 CliCommand setCommand();
 CliCommand showCommand();
 CliCommand bindCommand();
+CliCommand unbindCommand();
 CliCommand voiceCommand();
 CliCommand eraseCommand();
 CliCommand backupCommand();

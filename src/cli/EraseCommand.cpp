@@ -19,6 +19,8 @@ int runErase(const CliCommand& command, CliContext& context, const QStringList& 
                     << Qt::endl;
         return exitFailed;
     }
+    if (!profileFound(context))
+        return exitFailed;
 
     TerminalInteraction interaction(context.out, context.err,
                                     parser.isSet(yes) ? std::optional(MessageAnswer::Yes) : std::nullopt);

@@ -31,6 +31,8 @@ int runGet(const CliCommand& command, CliContext& context, const QStringList& ar
             return exitUsage;
         }
     }
+    if (!profileFound(context))
+        return exitFailed;
     const QStringList positional = parser.positionalArguments();
     context.out << ProfileFile(context.profilePath)
                        .ReadEntry(positional.at(0), positional.at(1), parser.value(defaultOption), capacity)

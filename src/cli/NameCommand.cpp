@@ -17,13 +17,15 @@ int runName(const CliCommand& command, CliContext& context, const QStringList& a
     const QString form = parser.value(formOption);
     if (parser.isSet(formOption) && form != QStringLiteral("1") && form != QStringLiteral("2"))
         return usageError(command, QStringLiteral("--form must be 1 or 2, not \"%1\"").arg(form), context.err);
+    if (!profileFound(context))
+        return exitFailed;
 
     const QString text = parser.positionalArguments().constFirst();
     const QString name = !parser.isSet(formOption)     ? text
                          : form == QStringLiteral("1") ? ApplyEliteRules(text, EliteRules1)
                                                        : ApplyEliteRules(text, EliteRules2);
     const Result written = WritePlayerName(context.profilePath, name);
-    const MessageRequest message = PlayerNameWrittenMessage(context.profilePath, written);
+    const MessageRequest message = PlayerNameWrittenMessage(context.profilePath, name, written);
     (written.ok() ? context.out : context.err) << message.text << Qt::endl;
     return written.ok() ? exitOk : exitFailed;
 }

@@ -9,6 +9,8 @@ int runSet(const CliCommand& command, CliContext& context, const QStringList& ar
     QCommandLineParser parser;
     if (!parseCommandArguments(parser, command, arguments, 3, context.err))
         return exitUsage;
+    if (!profileFound(context))
+        return exitFailed;
 
     const QStringList positional = parser.positionalArguments();
     const Result result =

@@ -22,10 +22,12 @@ int runShow(const CliCommand& command, CliContext& context, const QStringList& a
     parser.addOption(json);
     if (!parseCommandArguments(parser, command, arguments, 0, context.err))
         return exitUsage;
+    if (!profileFound(context))
+        return exitFailed;
 
     TerminalInteraction interaction(context.out, context.err);
     SpeechTool tool(interaction);
-    startTool(tool, context);
+    startTool(tool, context, true);
 
     if (parser.isSet(json)) {
         const QJsonObject state{
@@ -53,7 +55,7 @@ int runShow(const CliCommand& command, CliContext& context, const QStringList& a
 
 CliCommand showCommand() {
     return {QStringLiteral("show"), QStringLiteral("show [--json]"),
-            QStringLiteral("Shows what the main window shows for the profile."), runShow};
+            QStringLiteral("Shows what the main window shows for the profile, leaving the file untouched."), runShow};
 }
 
 } // namespace parlomatic::cli

@@ -6,9 +6,10 @@
 namespace parlomatic::cli {
 
 // Points tool at the command's profile and runs what start-up runs after the
-// backup: two refreshes.
-inline void startTool(SpeechTool& tool, const CliContext& context) {
+// backup: two refreshes. With readOnly the refreshes leave the file untouched.
+inline void startTool(SpeechTool& tool, const CliContext& context, bool readOnly = false) {
     tool.setProfilePath(context.profilePath);
+    tool.setReadOnlyRefresh(readOnly);
     tool.RefreshAll();
     tool.RefreshAll();
 }

@@ -20,6 +20,8 @@ int runVoice(const CliCommand& command, CliContext& context, const QStringList& 
     QCommandLineParser parser;
     if (!parseCommandArguments(parser, command, arguments, 1, context.err))
         return exitUsage;
+    if (!profileFound(context))
+        return exitFailed;
     const QString name = parser.positionalArguments().at(0);
     const QString displayName = displayNameFor(name);
     if (displayName.isEmpty()) {

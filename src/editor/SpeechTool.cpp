@@ -3,6 +3,7 @@
 #include "catalogue/KeyNameTable.h"
 #include "catalogue/ProductInfo.h"
 #include "catalogue/VoicePackCatalogue.h"
+#include "editor/KeyBinding.h"
 #include "profile/Backup.h"
 #include "profile/ProfileLocation.h"
 #include "profile/SpeechBinding.h"
@@ -67,9 +68,14 @@ SpeechTool::SpeechTool(UserInteraction& interaction)
     : m_interaction(interaction), m_mytest(QStringLiteral("mytest")), m_myTemp(QStringLiteral("Text1")),
       m_caption(product::mainWindowCaption()), m_productLine(product::productLine()) {}
 
-bool SpeechTool::Form_Load(const QString& executableDir, const QString& workingDir) {
+bool SpeechTool::Form_Load(const QStringList& programDirs, const QString& workingDir) {
     Notifier notifier(*this);
-    QString path = candidateProfilePath(executableDir);
+    QString path;
+    for (const QString& dir : programDirs) {
+        path = candidateProfilePath(dir);
+        if (isOrdinaryFile(path))
+            break;
+    }
     if (!isOrdinaryFile(path)) {
         path =
             m_interaction
@@ -184,18 +190,41 @@ void SpeechTool::assignSpeech_Click() {
                                    MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
     } else if (const qsizetype colon = keyItem.left(bindingColumnWidth).indexOf(QLatin1Char(':')); colon >= 0) {
         const QString keyName = keyItem.left(colon);
-        // Every slot with this exact label writes in turn; the last one decides.
-        Result failed = Result::success();
-        for (int j = 0; j <= m_currentTaunts.lastSlot(); ++j) {
-            const TauntEntry& entry = m_currentTaunts.slot(j);
-            if (entry.label != taunt)
-                continue;
-            const Result written =
-                m_profile.WriteEntry(inputSection, keyName, speechBindingText(entry.speechType, entry.speechIndex));
-            if (!written.ok())
-                failed = written;
+        if (mayReplace(keyName, taunt)) {
+            // Every slot with this exact label writes in turn; the last one decides.
+            Result failed = Result::success();
+            for (int j = 0; j <= m_currentTaunts.lastSlot(); ++j) {
+                const TauntEntry& entry = m_currentTaunts.slot(j);
+                if (entry.label != taunt)
+                    continue;
+                const Result written =
+                    m_profile.WriteEntry(inputSection, keyName, speechBindingText(entry.speechType, entry.speechIndex));
+                if (!written.ok())
+                    failed = written;
+            }
+            reportWriteFailure(failed);
         }
-        reportWriteFailure(failed);
+    }
+    RefreshAll();
+}
+
+bool SpeechTool::mayReplace(const QString& keyName, const QString& taunt) {
+    const QString binding = keyBinding(m_profile, keyName);
+    if (!isGameCommand(binding))
+        return true;
+    const MessageRequest question{
+        QStringLiteral("%1 is bound to %2. Replace it with the taunt \"%3\"?").arg(keyName, binding, taunt),
+        product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo, MessageAnswer::No};
+    return m_interaction.showMessage(question) == MessageAnswer::Yes;
+}
+
+void SpeechTool::removeSpeechBinding_Click() {
+    Notifier notifier(*this);
+    const QString keyItem = m_usedSpeechKeys.text();
+    if (const qsizetype colon = keyItem.left(bindingColumnWidth).indexOf(QLatin1Char(':')); colon >= 0) {
+        const QString keyName = keyItem.left(colon);
+        if (isSpeechBinding(keyBinding(m_profile, keyName)))
+            reportWriteFailure(m_profile.WriteEntry(inputSection, keyName, QString()));
     }
     RefreshAll();
 }
@@ -224,18 +253,26 @@ void SpeechTool::voicepack_Click() {
     Notifier notifier(*this);
     const bool byPlayer = std::exchange(m_choiceByPlayer, false);
     const QString choice = m_voicepack.text();
+    // A player's choice that could not be written is no choice: it shows no
+    // note, and the refresh that puts the old voicepack back shows none either.
+    bool refused = false;
     for (const VoicePackInfo& info : VoicePackCatalogue()) {
         if (info.displayName != choice)
             continue;
-        const Result written = m_profile.WriteEntry(playerSection, voiceKey, info.classPath);
-        if (byPlayer)
-            reportWriteFailure(written);
-        if (!info.note.isEmpty() && choice != m_lastVoicepackChoice && m_firstChoiceDone) {
+        if (byPlayer || !m_readOnlyRefresh) {
+            const Result written = m_profile.WriteEntry(playerSection, voiceKey, info.classPath);
+            if (byPlayer) {
+                reportWriteFailure(written);
+                refused = !written.ok();
+            }
+        }
+        if (!refused && !info.note.isEmpty() && choice != m_lastVoicepackChoice && m_firstChoiceDone) {
             m_interaction.showMessage(
                 {info.note, info.displayName, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
         }
     }
-    m_lastVoicepackChoice = choice;
+    if (!refused)
+        m_lastVoicepackChoice = choice;
     setMytest(choice);
     m_firstChoiceDone = true;
     m_caption = product::mainWindowCaptionVersioned();

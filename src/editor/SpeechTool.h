@@ -6,6 +6,7 @@
 #include "profile/UserInteraction.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -21,24 +22,35 @@ class SpeechTool {
 public:
     explicit SpeechTool(UserInteraction& interaction);
 
-    // Start-up. Finds kvuser.ini in executableDir, or asks for it with the
-    // open-file dialog starting in workingDir; without an ordinary file tells
-    // the player and returns false (the program must end, nothing was written).
-    // Otherwise backs the profile up (reporting a failed backup and going on),
-    // refreshes twice and returns true.
-    bool Form_Load(const QString& executableDir, const QString& workingDir);
+    // Start-up. Finds kvuser.ini in the first of programDirs that holds one,
+    // or asks for it with the open-file dialog starting in workingDir; without
+    // an ordinary file tells the player and returns false (the program must
+    // end, nothing was written). Otherwise backs the profile up (reporting a
+    // failed backup and going on), refreshes twice and returns true.
+    bool Form_Load(const QStringList& programDirs, const QString& workingDir);
 
     // Sets profilePath (and from it backupPath and my_temp) without a backup or
     // refresh: for tools that run the refreshes themselves.
     void setProfilePath(const QString& profilePath);
+
+    // With readOnly set, a refresh's own selection of the current voicepack
+    // writes nothing, so that refreshing leaves the file as it is (for tools
+    // that only look). The player's choices still write. Off by default.
+    void setReadOnlyRefresh(bool readOnly) { m_readOnlyRefresh = readOnly; }
 
     // Rebuilds the drop-down and the three lists from the profile.
     void RefreshAll();
     // RefreshAll for a profile changed by another program: the selected taunt,
     // key (by its name) and assigned key stay selected where they still exist.
     void refreshKeepingSelections();
-    // Binds the selected taunt to the selected key, then refreshes.
+    // Binds the selected taunt to the selected key, then refreshes. When the
+    // key holds a command of the game, asks first (Yes/No, No the default);
+    // No writes nothing.
     void assignSpeech_Click();
+    // Empties the speech binding of the key of the selected usedSpeechKeys
+    // item, without a question, then refreshes. Nothing selected, or a key
+    // that no longer holds a speech binding: nothing is written.
+    void removeSpeechBinding_Click();
     // Asks, then empties every speech binding of the known keys; refreshes after either answer.
     void erase_speech_Click();
     // Handles the drop-down's selected entry: writes Voice, may show the note, relays, sets captions.
@@ -82,6 +94,8 @@ private:
     void setMytest(const QString& text);
     void mytest_Change();
     QString bindingColumnFor(const QString& binding, const QString& keyName);
+    // False when keyName holds a command of the game and the player declines to replace it with taunt.
+    bool mayReplace(const QString& keyName, const QString& taunt);
     void reportWriteFailure(const Result& result);
     // A box with only OK and the application's title.
     void message(const QString& text, MessageIcon icon = MessageIcon::None);
@@ -109,6 +123,7 @@ private:
     // Set by chooseVoicepack for the one voicepack_Click it raises: only a
     // player's own choice reports a failed write of Voice.
     bool m_choiceByPlayer = false;
+    bool m_readOnlyRefresh = false;
     int m_handlerDepth = 0;
     std::function<void()> m_observer;
 };

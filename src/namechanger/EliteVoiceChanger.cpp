@@ -1,5 +1,6 @@
 #include "namechanger/EliteVoiceChanger.h"
 
+#include "catalogue/ProductInfo.h"
 #include "namechanger/EliteRules.h"
 #include "namechanger/PlayerName.h"
 
@@ -40,7 +41,15 @@ void EliteVoiceChanger::setResults(QString first, QString second) {
 }
 
 void EliteVoiceChanger::writeName(const QString& name) {
-    m_interaction.showMessage(PlayerNameWrittenMessage(m_iniPath, WritePlayerName(m_iniPath, name)));
+    if (const QString lost = charactersLostInProfile(name); !lost.isEmpty()) {
+        const MessageRequest question{
+            QStringLiteral("These characters cannot be stored in kvuser.ini and would become \"?\": %1. Write anyway?")
+                .arg(lost),
+            product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo, MessageAnswer::No};
+        if (m_interaction.showMessage(question) != MessageAnswer::Yes)
+            return;
+    }
+    m_interaction.showMessage(PlayerNameWrittenMessage(m_iniPath, name, WritePlayerName(m_iniPath, name)));
 }
 
 } // namespace parlomatic

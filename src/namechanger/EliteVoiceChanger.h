@@ -43,6 +43,8 @@ public:
     void add_tm_Click();
     // Writes ergebnis1 (ergebnis2) as the player name into ini_path, then
     // confirms, or reports in a critical box that the name was not written and why.
+    // A name with characters the profile cannot hold is written only after
+    // the player said Yes to the question naming them (No the default).
     void write_name1_Click();
     void write_name2_Click();
 

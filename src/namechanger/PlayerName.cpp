@@ -2,6 +2,7 @@
 
 #include "catalogue/ProductInfo.h"
 #include "profile/ProfileFile.h"
+#include "profile/Windows1252.h"
 
 #include <QDir>
 
@@ -11,10 +12,25 @@ Result WritePlayerName(const QString& profilePath, const QString& name) {
     return ProfileFile(profilePath).WriteEntry(QStringLiteral("DefaultPlayer"), QStringLiteral("Name"), name);
 }
 
-MessageRequest PlayerNameWrittenMessage(const QString& profilePath, const Result& written) {
-    if (written.ok())
-        return MessageRequest{QStringLiteral("OK, new Name was written to ini File"), product::applicationTitle(),
-                              MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok};
+QString charactersLostInProfile(const QString& name) {
+    QStringList lost;
+    for (const char32_t codePoint : name.toUcs4()) {
+        const QString character = QString::fromUcs4(&codePoint, 1);
+        if (codePoint != U'?' && Windows1252::encode(character) == "?" && !lost.contains(character))
+            lost.append(character);
+    }
+    return lost.join(QLatin1Char(' '));
+}
+
+MessageRequest PlayerNameWrittenMessage(const QString& profilePath, const QString& name, const Result& written) {
+    if (written.ok()) {
+        QString text = QStringLiteral("OK, new Name was written to ini File");
+        // Counted as stored: one byte per character.
+        if (Windows1252::encode(name).size() > shownNameLength)
+            text += QStringLiteral("\nThe game shows only the first %1 characters of a name.").arg(shownNameLength);
+        return MessageRequest{text, product::applicationTitle(), MessageIcon::None, MessageButtons::Ok,
+                              MessageAnswer::Ok};
+    }
     return MessageRequest{QStringLiteral("The new Name was NOT written to %1:\n%2")
                               .arg(QDir::toNativeSeparators(profilePath), written.error()),
                           product::applicationTitle(), MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok};

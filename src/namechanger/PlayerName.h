@@ -13,9 +13,18 @@ namespace parlomatic {
 // (line breaks, NUL) or cannot write the file; the reason is in the result.
 Result WritePlayerName(const QString& profilePath, const QString& name);
 
-// The message box that tells the user the outcome of WritePlayerName on
-// profilePath: the confirmation when it succeeded, otherwise a critical box
-// naming the file and the reason. Both carry the application's title.
-MessageRequest PlayerNameWrittenMessage(const QString& profilePath, const Result& written);
+// The characters of name that the profile's code page cannot hold, so that
+// writing turns each into '?': each once, in the order they first appear,
+// separated by blanks (a surrogate pair counts as one). Empty when all fit.
+QString charactersLostInProfile(const QString& name);
+
+// The number of characters of name that the game shows at most.
+constexpr int shownNameLength = 20;
+
+// The message box that tells the user the outcome of WritePlayerName of name
+// on profilePath: the confirmation when it succeeded (with a second line when
+// the name is longer than the game shows), otherwise a critical box naming
+// the file and the reason. Both carry the application's title.
+MessageRequest PlayerNameWrittenMessage(const QString& profilePath, const QString& name, const Result& written);
 
 } // namespace parlomatic

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 
 namespace parlomatic {
 
@@ -20,6 +21,12 @@ QFrame* whitePanel(QWidget* parent) {
     white.setColor(QPalette::Window, Qt::white);
     panel->setPalette(white);
     return panel;
+}
+
+void enterClicksFocusedButton(QWidget* window) {
+    // An auto-default button clicks itself on Enter while it has the focus.
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        button->setAutoDefault(true);
 }
 
 } // namespace parlomatic

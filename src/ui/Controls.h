@@ -23,4 +23,9 @@ QLabel* captionLabel(const QString& caption, QWidget* parent);
 // A frame without caption, with a white background.
 QFrame* whitePanel(QWidget* parent);
 
+// Lets Enter and Return click the focused button among window's buttons, as
+// Space does: outside a dialog, Qt's buttons ignore both keys. Call it once
+// the window's buttons are made.
+void enterClicksFocusedButton(QWidget* window);
+
 } // namespace parlomatic

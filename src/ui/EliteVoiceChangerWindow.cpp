@@ -53,6 +53,10 @@ EliteVoiceChangerWindow::EliteVoiceChangerWindow(UserInteraction& interaction)
            twipsRect(2760, 120, 2295, 255));
     for (QLineEdit* result : {m_ergebnis1, m_ergebnis2})
         result->setFont(timesFont(8.25));
+    name->setAccessibleName(QStringLiteral("Your name"));
+    m_ergebnis1->setAccessibleName(QStringLiteral("Elite name, first form"));
+    m_ergebnis2->setAccessibleName(QStringLiteral("Elite name, second form"));
+    enterClicksFocusedButton(this);
 
     QWidget* focusOrder[] = {name, m_ergebnis1, brackets, m_ergebnis2, write1, write2, close};
     for (std::size_t i = 1; i < std::size(focusOrder); ++i)

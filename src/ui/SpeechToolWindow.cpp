@@ -2,15 +2,18 @@
 
 #include "editor/SpeechTool.h"
 #include "gamewatch/GameSession.h"
+#include "ui/ChoiceDropDown.h"
 #include "ui/Controls.h"
 #include "ui/EliteVoiceChangerWindow.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardMapWindow.h"
+#include "ui/ListBox.h"
 #include "ui/MainWindowGeometry.h"
 #include "ui/SplashWindow.h"
 #include "ui/Twips.h"
 #include "ui/WrappingButton.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -35,10 +38,11 @@ QLabel* label(const QString& objectName, const QString& caption, const QRect& pl
     return placed(captionLabel(caption, parent), objectName, place);
 }
 
-QListWidget* list(const QString& objectName, const QRect& place, QWidget* parent) {
-    auto* result = placed(new QListWidget(parent), objectName, place);
+ListBox* list(const QString& objectName, const QString& accessibleName, const QRect& place, QWidget* parent) {
+    auto* result = placed(new ListBox(parent), objectName, place);
     result->setSelectionMode(QAbstractItemView::SingleSelection);
     result->setUniformItemSizes(true);
+    result->setAccessibleName(accessibleName);
     return result;
 }
 
@@ -99,8 +103,8 @@ void SpeechToolWindow::buildControls() {
     // Created from back to front, so that later controls lie in front.
     // Starts 60 twips left of its designed 120, so that its colon clears the
     // drop-down in fonts a little wider than the standard dialog font.
-    label(QStringLiteral("Label4"), QStringLiteral("Currently selected Voicepack:"), twipsRect(60, 120, 2295, 255),
-          this);
+    QLabel* voicepackLabel = label(QStringLiteral("Label4"), QStringLiteral("Currently selected Voicepack:"),
+                                   twipsRect(60, 120, 2295, 255), this);
     label(QStringLiteral("Label5"), QStringLiteral("Path to kvuser.ini:"), twipsRect(5280, 120, 1335, 255), this)
         ->hide();
 
@@ -116,10 +120,23 @@ void SpeechToolWindow::buildControls() {
     label(QStringLiteral("Label1"), QStringLiteral("All available Speech Taunts:"), twipsRect(120, 120, 2175, 255),
           m_frame);
 
-    m_voicepack = placed(new QComboBox(this), QStringLiteral("voicepack"), twipsRect(2280, 120, 2775, 315));
-    m_allTaunts = list(QStringLiteral("all_taunts"), twipsRect(120, 840, 2895, 4155), this);
-    m_allKeys = list(QStringLiteral("allKeys"), twipsRect(3840, 840, 2655, 4155), this);
-    m_usedSpeechKeys = list(QStringLiteral("usedSpeechKeys"), twipsRect(7080, 840, 2655, 4155), this);
+    m_voicepack = placed(new ChoiceDropDown(this), QStringLiteral("voicepack"), twipsRect(2280, 120, 2775, 315));
+    // On some platforms a drop-down reads its value as its name; there its label names it.
+    m_voicepack->setAccessibleName(QStringLiteral("Currently selected Voicepack"));
+    voicepackLabel->setBuddy(m_voicepack);
+    m_allTaunts = list(QStringLiteral("all_taunts"), QStringLiteral("All available Speech Taunts"),
+                       twipsRect(120, 840, 2895, 4155), this);
+    m_allTaunts->setEmptyHint(QStringLiteral("Choose your voicepack above"));
+    m_allKeys =
+        list(QStringLiteral("allKeys"), QStringLiteral("All available Keys"), twipsRect(3840, 840, 2655, 4155), this);
+    m_usedSpeechKeys = list(QStringLiteral("usedSpeechKeys"), QStringLiteral("Currently assigned Taunts"),
+                            twipsRect(7080, 840, 2655, 4155), this);
+    m_removeBinding = new QAction(QStringLiteral("Remove this binding"), m_usedSpeechKeys);
+    m_removeBinding->setObjectName(QStringLiteral("removeBinding"));
+    m_removeBinding->setShortcut(QKeySequence::Delete);
+    m_removeBinding->setShortcutContext(Qt::WidgetShortcut);
+    m_usedSpeechKeys->addAction(m_removeBinding);
+    m_usedSpeechKeys->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_mytest = hiddenTextBox(QStringLiteral("mytest"), m_tool.mytest(), twipsRect(4440, 3120, 615, 495), this);
 
     auto* assign = placed(new WrappingButton(QStringLiteral("assign Taunt to key"), this),
@@ -138,6 +155,8 @@ void SpeechToolWindow::buildControls() {
     // In the free space of the bottom row, between the name changer and the restore button.
     auto* keyboardMap = placed(new QPushButton(QStringLiteral("Keyboard map"), this), QStringLiteral("keyboard_map"),
                                twipsRect(2880, 5160, 2280, 375));
+    nameChanger->setAccessibleName(QStringLiteral("Elite name changer"));
+    enterClicksFocusedButton(this);
     m_bottomRow = {info, restore, nameChanger, erase, exit, keyboardMap};
     m_statusLine = placed(new QLabel(this), QStringLiteral("game_status"),
                           twipsRect(60, 5580, clientWidth - 120, statusStripTwips));
@@ -160,6 +179,7 @@ void SpeechToolWindow::buildControls() {
     connect(assign, &QPushButton::clicked, this, [this] { m_tool.assignSpeech_Click(); });
     connect(erase, &QPushButton::clicked, this, [this] { m_tool.erase_speech_Click(); });
     connect(restore, &QPushButton::clicked, this, [this] { m_tool.Restore_ini_Click(); });
+    connect(m_removeBinding, &QAction::triggered, this, [this] { m_tool.removeSpeechBinding_Click(); });
     connect(info, &QPushButton::clicked, this, &SpeechToolWindow::info_button_Click);
     connect(nameChanger, &QPushButton::clicked, this, &SpeechToolWindow::elite_name_changer_Click);
     connect(exit, &QPushButton::clicked, this, &SpeechToolWindow::exit_button_Click);
@@ -252,9 +272,12 @@ void SpeechToolWindow::resizeEvent(QResizeEvent* event) {
 void SpeechToolWindow::showState() {
     setWindowTitle(m_tool.caption());
     showItems(m_voicepack, m_tool.voicepack());
-    showItems(m_allTaunts, m_tool.all_taunts());
+    // The taunts change only with the voicepack: a new voicepack's list starts at its top.
+    if (showItems(m_allTaunts, m_tool.all_taunts()))
+        m_allTaunts->scrollToTop();
     showItems(m_allKeys, m_tool.allKeys());
     showItems(m_usedSpeechKeys, m_tool.usedSpeechKeys());
+    m_removeBinding->setEnabled(m_tool.usedSpeechKeys().selectedIndex() >= 0);
     m_mytest->setText(m_tool.mytest());
     m_myTemp->setText(m_tool.my_temp());
     if (m_splash)
@@ -275,13 +298,14 @@ void SpeechToolWindow::showItems(QComboBox* box, const ListModel& model) {
     box->setCurrentIndex(model.selectedIndex());
 }
 
-void SpeechToolWindow::showItems(QListWidget* list, const ListModel& model) {
+bool SpeechToolWindow::showItems(QListWidget* list, const ListModel& model) {
     const QSignalBlocker blocker(list);
     QStringList shown;
     for (int i = 0; i < list->count(); ++i)
         shown.append(list->item(i)->text());
     // Filling a list again only when its items changed keeps its scroll position.
-    if (shown != model.items()) {
+    const bool refill = shown != model.items();
+    if (refill) {
         list->clear();
         list->addItems(model.items());
     }
@@ -291,6 +315,7 @@ void SpeechToolWindow::showItems(QListWidget* list, const ListModel& model) {
     } else {
         list->setCurrentRow(model.selectedIndex());
     }
+    return refill;
 }
 
 } // namespace parlomatic

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -15,6 +16,7 @@ namespace parlomatic {
 class EliteVoiceChangerWindow;
 class GameSession;
 class KeyboardMapWindow;
+class ListBox;
 class ListModel;
 class SpeechTool;
 class SplashWindow;
@@ -68,19 +70,22 @@ private:
     // Brings every control in line with the logic; runs after every handler.
     void showState();
     void showItems(QComboBox* box, const ListModel& model);
-    void showItems(QListWidget* list, const ListModel& model);
     void showStatusLine();
     void ownActionDone();
     // The height the status strip takes, in pixels: none while it is empty.
     int statusStripHeight() const;
+    // Returns true when the list was filled anew.
+    bool showItems(QListWidget* list, const ListModel& model);
 
     SpeechTool& m_tool;
     UserInteraction& m_interaction;
 
     QComboBox* m_voicepack = nullptr;
-    QListWidget* m_allTaunts = nullptr;
-    QListWidget* m_allKeys = nullptr;
-    QListWidget* m_usedSpeechKeys = nullptr;
+    ListBox* m_allTaunts = nullptr;
+    ListBox* m_allKeys = nullptr;
+    ListBox* m_usedSpeechKeys = nullptr;
+    // "Remove this binding": the Delete key and the context menu of usedSpeechKeys.
+    QAction* m_removeBinding = nullptr;
     QFrame* m_frame = nullptr;
     QLineEdit* m_myTemp = nullptr;
     QLineEdit* m_mytest = nullptr;

@@ -111,6 +111,7 @@ SplashWindow::SplashWindow(UserInteraction& interaction)
 
     setTabOrder(address, m_close);
     setTabOrder(m_close, visit);
+    enterClicksFocusedButton(this);
 }
 
 void SplashWindow::placeAddressRow(QLineEdit* address, QLabel* orLabel, QPushButton* visit) {

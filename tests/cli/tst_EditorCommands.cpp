@@ -1,6 +1,7 @@
 #include "profile/ProfileFile.h"
 #include "support/CliRunner.h"
 #include "support/TempProfile.h"
+#include "support/TestFiles.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -39,6 +40,10 @@ private slots:
     void eraseWithoutConfirmation();
     void backupAndRestore();
     void restoreRefused();
+    void bindReplacesCommandOnlyWhenTold();
+    void unbind();
+    void missingProfileRefused();
+    void showLeavesFileUntouched();
 };
 
 void TestEditorCommands::showJson() {
@@ -177,11 +182,15 @@ void TestEditorCommands::backupAndRestore() {
     QCOMPARE(backup.out.trimmed(), profile.dir() + u"/kvuser1.bak"_s);
     QCOMPARE(TempProfile::readFile(backup.out.trimmed()), original);
 
-    QCOMPARE(run(profile, {u"bind"_s, u"F5"_s, u"Boom!"_s}).exitCode, 0);
+    QCOMPARE(run(profile, {u"bind"_s, u"F5"_s, u"Boom!"_s, u"--replace"_s}).exitCode, 0);
     QVERIFY(profile.read() != original);
     const CliRun restore = run(profile, {u"restore"_s});
     QCOMPARE(restore.exitCode, 0);
     QCOMPARE(restore.out.trimmed(), u"Ok, lets try to restore Your kvuser.ini"_s);
+    QCOMPARE(profile.read(), original);
+    // A lost profile comes back too.
+    QVERIFY(QFile::remove(profile.path()));
+    QCOMPARE(run(profile, {u"restore"_s}).exitCode, 0);
     QCOMPARE(profile.read(), original);
 }
 
@@ -190,6 +199,68 @@ void TestEditorCommands::restoreRefused() {
     const CliRun result = run(profile, {u"restore"_s});
     QCOMPARE(result.exitCode, 1);
     QVERIFY(result.out.contains(u"seems to be defect"_s));
+}
+
+void TestEditorCommands::bindReplacesCommandOnlyWhenTold() {
+    TempProfile profile(gameProfile("Botpack.VoiceMaleOne", "F5=Jump\r\n"));
+    const QByteArray before = profile.read();
+    const CliRun refused = run(profile, {u"bind"_s, u"f5"_s, u"Lets rock!"_s});
+    QCOMPARE(refused.exitCode, 1);
+    QCOMPARE(refused.err, u"F5 is bound to Jump; give --replace to replace it with the taunt.\n"_s);
+    QCOMPARE(profile.read(), before);
+    QCOMPARE(run(profile, {u"bind"_s, u"F5"_s, u"Lets rock!"_s, u"--replace"_s}).exitCode, 0);
+    QCOMPARE(f5(profile), u"speech 3 5 -1"_s);
+}
+
+void TestEditorCommands::unbind() {
+    TempProfile profile(gameProfile("BotPack.VoiceBoss", "F5=SPEECH 3 5 -1\r\nF6=Jump\r\n"));
+    const QByteArray before = profile.read();
+    for (const QString& key : {u"F6"_s, u"F7"_s}) {
+        const CliRun refused = run(profile, {u"unbind"_s, key});
+        QCOMPARE(refused.exitCode, 1);
+        QCOMPARE(refused.err, u"%1 holds no speech binding.\n"_s.arg(key));
+    }
+    QCOMPARE(profile.read(), before);
+    QCOMPARE(run(profile, {u"unbind"_s, u"f5"_s}).exitCode, 0);
+    QCOMPARE(profile.read(), QByteArray(before).replace("F5=SPEECH 3 5 -1", "F5="));
+}
+
+void TestEditorCommands::missingProfileRefused() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(u"folder.ini"_s));
+    const QStringList commands[] = {{u"get"_s, u"DefaultPlayer"_s, u"Name"_s},
+                                    {u"set"_s, u"DefaultPlayer"_s, u"Name"_s, u"x"_s},
+                                    {u"show"_s},
+                                    {u"bind"_s, u"F5"_s, u"Boom!"_s},
+                                    {u"unbind"_s, u"F5"_s},
+                                    {u"voice"_s, u"Skaarj Hybrid Voice"_s},
+                                    {u"erase"_s, u"--yes"_s},
+                                    {u"backup"_s},
+                                    {u"name"_s, u"Anna"_s}};
+    for (const QString& place : {u"kvusr.ini"_s, u"System/kvuser.ini"_s, u"folder.ini"_s}) {
+        const QString path = dir.filePath(place);
+        for (const QStringList& command : commands) {
+            const CliRun result = runCli(QStringList{u"--profile"_s, path} + command);
+            QCOMPARE(result.exitCode, 1);
+            QCOMPARE(result.err, u"no such profile: %1\n"_s.arg(path));
+        }
+    }
+    QCOMPARE(folderSnapshot(dir.path()).keys(), QStringList{dir.filePath(u"folder.ini"_s)});
+}
+
+void TestEditorCommands::showLeavesFileUntouched() {
+    // Spelled otherwise than the catalogue: the window's refresh would write the catalogue's spelling.
+    TempProfile profile(gameProfile("botpack.voiceboss", "F5=speech 3 13 -1\r\n"));
+    const QDateTime past = QDateTime::currentDateTimeUtc().addDays(-3);
+    QFile file(profile.path());
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(past, QFileDevice::FileModificationTime));
+    file.close();
+    const QByteArray before = profile.read();
+    const CliRun result = run(profile, {u"show"_s});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.contains(u"Unreal Tournament Boss Voice"_s));
+    QCOMPARE(profile.read(), before);
+    QCOMPARE(QFileInfo(profile.path()).lastModified().toUTC().toSecsSinceEpoch(), past.toSecsSinceEpoch());
 }
 
 QTEST_GUILESS_MAIN(TestEditorCommands)

@@ -67,12 +67,13 @@ private slots:
         QTemporaryDir folder;
         const QString file = profileIn(folder, profileBefore);
         QVERIFY(!file.isEmpty());
-        const QString below = file + QStringLiteral("/kvuser.ini");
-
-        const CliRun run = runCli({QStringLiteral("--profile"), below, QStringLiteral("name"), QStringLiteral("Anna")});
+        // An immutable file: root too cannot replace it.
+        QCOMPARE(QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), file}), 0);
+        const CliRun run = runCli({QStringLiteral("--profile"), file, QStringLiteral("name"), QStringLiteral("Anna")});
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), file});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.out.isEmpty());
-        QVERIFY2(run.err.startsWith(QStringLiteral("The new Name was NOT written to %1:\n").arg(below)),
+        QVERIFY2(run.err.startsWith(QStringLiteral("The new Name was NOT written to %1:\n").arg(file)),
                  qPrintable(run.err));
         QCOMPARE(fileBytes(file).value_or("<missing>"), profileBefore);
     }

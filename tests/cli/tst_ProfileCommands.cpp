@@ -100,7 +100,7 @@ void ProfileCommandsTest::setFailure_data() {
     QTest::newRow("key starting with ;") << u"kvuser.ini"_s << QStringList{u"Engine.Input"_s, u";F5"_s, u"x"_s}
                                          << u"must not start with"_s;
     QTest::newRow("missing folder") << u"missing/kvuser.ini"_s << QStringList{u"Engine.Input"_s, u"F5"_s, u"x"_s}
-                                    << u"does not exist"_s;
+                                    << u"no such profile: "_s;
 }
 
 void ProfileCommandsTest::setFailure() {

@@ -1,6 +1,7 @@
 #include "catalogue/KeyNameTable.h"
 #include "catalogue/TauntTable.h"
 #include "catalogue/VoicePackCatalogue.h"
+#include "editor/KeyBinding.h"
 #include "editor/SpeechTool.h"
 #include "profile/ProfileFile.h"
 #include "support/ScriptedInteraction.h"
@@ -76,6 +77,7 @@ private slots:
     void assignNeedsBothSelections_data();
     void assignNeedsBothSelections();
     void assignTakesKeyBeforeFirstColon();
+    void assignAsksBeforeReplacingCommand();
     void assignReportsFailedWrite();
     void refreshStaysSilentOnReadOnlyProfile();
     void eraseAnsweredNoChangesNothing();
@@ -86,6 +88,7 @@ private slots:
     void choosingCurrentVoicepackDoesNotRebuild();
     void choosingNoVoicepackWritesNothing();
     void noteShownAfterProfileChangedUnderneath();
+    void failedChoiceShowsNoNote();
     void captionsAfterStart_data();
     void captionsAfterStart();
     void splashUnloadResetsProductLine();
@@ -249,9 +252,10 @@ void TestSpeechTool::assignWritesBinding() {
     Started s(gameProfile(voice, "F5=Jump\r\n"));
     s.select(taunt, QStringLiteral("F5"));
     QCOMPARE(s.tool.all_taunts().text(), taunt);
+    s.interaction.messageAnswers = {MessageAnswer::Yes};
     s.tool.assignSpeech_Click();
 
-    QVERIFY(s.interaction.messages.isEmpty());
+    QCOMPARE(s.interaction.messages.size(), 1); // the question whether to replace Jump
     QCOMPARE(readValue(s.profile, QStringLiteral("Engine.Input"), QStringLiteral("F5")), binding);
     QCOMPARE(keyItem(s.tool, QStringLiteral("F5")), u"F5: "_s + column(taunt));
     QVERIFY(s.tool.usedSpeechKeys().items().contains(u"F5: "_s + column(taunt)));
@@ -294,8 +298,30 @@ void TestSpeechTool::assignTakesKeyBeforeFirstColon() {
     Started s(gameProfile("Botpack.VoiceMaleOne", "F5=say hello: world\r\n"));
     QCOMPARE(keyItem(s.tool, QStringLiteral("F5")), u"F5: say hello: world"_s);
     s.select(QStringLiteral("Boom!"), QStringLiteral("F5"));
+    s.interaction.messageAnswers = {MessageAnswer::Yes};
     s.tool.assignSpeech_Click();
     QCOMPARE(readValue(s.profile, QStringLiteral("Engine.Input"), QStringLiteral("F5")), u"speech 3 3 -1"_s);
+}
+
+void TestSpeechTool::assignAsksBeforeReplacingCommand() {
+    const QString boom = u"speech 3 3 -1"_s;
+    const QString longCommand = u"say 1234567890123456789012345678901234567890"_s;
+    // F5's value, the answer, F5 afterwards: only a command is asked about, and named in full.
+    const std::tuple<QString, MessageAnswer, QString> cases[] = {{QString(), MessageAnswer::No, boom},
+                                                                 {u"speech 4 1 -1"_s, MessageAnswer::No, boom},
+                                                                 {longCommand, MessageAnswer::No, longCommand},
+                                                                 {u"Fire"_s, MessageAnswer::Yes, boom}};
+    for (const auto& [value, answer, after] : cases) {
+        Started s(gameProfile("Botpack.VoiceMaleOne", "F5=" + value.toLatin1() + "\r\n"));
+        s.select(u"Boom!"_s, u"F5"_s);
+        s.interaction.messageAnswers = {answer};
+        s.tool.assignSpeech_Click();
+        const QList<MessageRequest> question{{u"F5 is bound to %1. Replace it with the taunt \"Boom!\"?"_s.arg(value),
+                                              u"Parlomatic"_s, MessageIcon::None, MessageButtons::YesNo,
+                                              MessageAnswer::No}};
+        QCOMPARE(s.interaction.messages, isGameCommand(value) ? question : QList<MessageRequest>());
+        QCOMPARE(readValue(s.profile, u"Engine.Input"_s, u"F5"_s), after);
+    }
 }
 
 void TestSpeechTool::assignReportsFailedWrite() {
@@ -457,6 +483,24 @@ void TestSpeechTool::noteShownAfterProfileChangedUnderneath() {
     QCOMPARE(s.tool.voicepack().count(), 15);
 }
 
+void TestSpeechTool::failedChoiceShowsNoNote() {
+    // Both voicepacks have notes: neither the refused choice's nor the old one's may show.
+    Started s(gameProfile("MultiMesh.naliVoice"));
+    QVERIFY(QProcess::execute(u"chattr"_s, {u"+i"_s, s.profile.path()}) == 0);
+    s.tool.chooseVoicepack(static_cast<int>(s.tool.voicepack().items().indexOf(u"Skaarj Hybrid Voice"_s)));
+    QProcess::execute(u"chattr"_s, {u"-i"_s, s.profile.path()});
+
+    QCOMPARE(s.interaction.messages.size(), 1);
+    QCOMPARE(s.interaction.messages.first().icon, MessageIcon::Critical);
+    QCOMPARE(s.tool.voicepack().text(), u"Nali Voice"_s);
+    QCOMPARE(s.profile.read(), gameProfile("MultiMesh.naliVoice"));
+
+    // The next choice that is written shows its note as before.
+    s.tool.chooseVoicepack(static_cast<int>(s.tool.voicepack().items().indexOf(u"Skaarj Hybrid Voice"_s)));
+    QCOMPARE(s.interaction.messages.size(), 2);
+    QCOMPARE(s.interaction.messages.last().title, u"Skaarj Hybrid Voice"_s);
+}
+
 void TestSpeechTool::captionsAfterStart_data() {
     QTest::addColumn<QByteArray>("voice");
     QTest::newRow("voicepack found") << QByteArray("BotPack.VoiceBoss");
@@ -543,6 +587,7 @@ void TestSpeechTool::realProfiles() {
     // Binding a taunt on a real profile changes exactly that key's line.
     const QByteArray before = s.profile.read();
     s.select(u"Boom!"_s, u"F5"_s);
+    s.interaction.messageAnswers = {MessageAnswer::Yes};
     s.tool.assignSpeech_Click();
     QCOMPARE(readValue(s.profile, u"Engine.Input"_s, u"F5"_s), u"speech 3 3 -1"_s);
     QCOMPARE(s.tool.usedSpeechKeys().items(), QStringList{u"F5: "_s + column(u"Boom!"_s)});

@@ -1,3 +1,4 @@
+#include "editor/ProgramFolders.h"
 #include "editor/SpeechTool.h"
 #include "profile/ProfileFile.h"
 #include "support/ScriptedInteraction.h"
@@ -47,13 +48,14 @@ private slots:
     void restoreWithDeletedBackup();
     void restoreIntoReadOnlyProfile();
     void restoringTwiceGivesStartState();
+    void profileBesideLinkThenTarget();
 };
 
 void TestStartup::profileBesideExecutable() {
     TempProfile profile(gameProfile("BotPack.VoiceBoss", "F5=speech 3 5 -1\r\n"));
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load(profile.dir(), u"/"_s));
+    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
 
     QVERIFY(interaction.fileDialogs.isEmpty());
     QVERIFY(interaction.messages.isEmpty());
@@ -94,7 +96,7 @@ void TestStartup::profileFromDialog() {
     ScriptedInteraction interaction;
     interaction.fileAnswers = {answerPadding + profile.path() + answerPadding};
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load(executableDir.path(), u"/working/folder"_s));
+    QVERIFY(tool.Form_Load({executableDir.path()}, u"/working/folder"_s));
 
     QCOMPARE(interaction.fileDialogs.size(), 1);
     const OpenFileRequest& dialog = interaction.fileDialogs.first();
@@ -140,7 +142,7 @@ void TestStartup::refusedWithoutProfile() {
     }
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     SpeechTool tool(interaction);
-    QVERIFY(!tool.Form_Load(dir.path(), dir.path()));
+    QVERIFY(!tool.Form_Load({dir.path()}, dir.path()));
 
     QCOMPARE(interaction.fileDialogs.size(), 1);
     QCOMPARE(interaction.messages, QList<MessageRequest>{plainMessage(refusal)});
@@ -152,12 +154,12 @@ void TestStartup::backupReplacedAtEachStart() {
     writeFile(profile.dir() + u"/kvuser1.bak"_s, "an old backup of an earlier start");
     ScriptedInteraction interaction;
     SpeechTool first(interaction);
-    QVERIFY(first.Form_Load(profile.dir(), u"/"_s));
+    QVERIFY(first.Form_Load({profile.dir()}, u"/"_s));
     QCOMPARE(TempProfile::readFile(first.backupPath()), profile.read());
 
     profile.write(gameProfile("MultiMesh.SkaarjVoice"));
     SpeechTool second(interaction);
-    QVERIFY(second.Form_Load(profile.dir(), u"/"_s));
+    QVERIFY(second.Form_Load({profile.dir()}, u"/"_s));
     QCOMPARE(TempProfile::readFile(second.backupPath()), gameProfile("MultiMesh.SkaarjVoice"));
 }
 
@@ -166,7 +168,7 @@ void TestStartup::failedBackupIsReportedOnce() {
     QVERIFY(QDir(profile.dir()).mkdir(u"kvuser1.bak"_s));
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load(profile.dir(), u"/"_s));
+    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
     QCOMPARE(interaction.messages,
              QList<MessageRequest>{plainMessage(u"Error could not make backup of your kvuser.ini"_s)});
     QCOMPARE(tool.allKeys().count(), 86);
@@ -182,7 +184,7 @@ void TestStartup::restoreRightAfterStart() {
     const QByteArray original = profile.read();
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load(profile.dir(), u"/"_s));
+    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
 
     ProfileFile(profile.path()).WriteEntry(u"Engine.Input"_s, u"F5"_s, u"speech 3 5 -1"_s);
     tool.RefreshAll();
@@ -217,7 +219,7 @@ void TestStartup::restoreChecksBackupSize() {
     TempProfile profile(gameProfile("BotPack.VoiceBoss"));
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load(profile.dir(), u"/"_s));
+    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
     const QByteArray backup = profileOfSize(size);
     writeFile(tool.backupPath(), backup);
     const QByteArray current = profile.read();
@@ -231,7 +233,7 @@ void TestStartup::restoreWithDeletedBackup() {
     TempProfile profile(gameProfile("BotPack.VoiceBoss"));
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load(profile.dir(), u"/"_s));
+    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
     QVERIFY(QFile::remove(tool.backupPath()));
     const QByteArray current = profile.read();
     tool.Restore_ini_Click();
@@ -243,7 +245,7 @@ void TestStartup::restoreIntoReadOnlyProfile() {
     TempProfile profile(gameProfile("BotPack.VoiceBoss"));
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load(profile.dir(), u"/"_s));
+    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
     writeFile(tool.backupPath(), gameProfile("MultiMesh.SkaarjVoice"));
     const QByteArray current = profile.read();
 
@@ -262,7 +264,7 @@ void TestStartup::restoringTwiceGivesStartState() {
     TempProfile profile(gameProfile("BotPack.VoiceBoss", "F5=Jump\r\n"));
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load(profile.dir(), u"/"_s));
+    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
     const QByteArray atStart = profile.read();
     const QStringList keysAtStart = tool.allKeys().items();
 
@@ -273,6 +275,36 @@ void TestStartup::restoringTwiceGivesStartState() {
         QCOMPARE(profile.read(), atStart);
         QCOMPARE(tool.voicepack().text(), u"Unreal Tournament Boss Voice"_s);
         QCOMPARE(tool.allKeys().items(), keysAtStart);
+    }
+}
+
+void TestStartup::profileBesideLinkThenTarget() {
+    QTemporaryDir root;
+    const QString link = root.filePath(u"link"_s);
+    const QString target = root.filePath(u"target"_s);
+    QVERIFY(QDir().mkdir(link) && QDir().mkdir(target));
+    const QString program = target + u"/parlomatic"_s;
+    writeFile(program, "#!/bin/sh\n");
+    QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(QFile::link(program, link + u"/parlomatic"_s));
+
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(link));
+    QCOMPARE(programFolders(link + u"/parlomatic"_s, target), (QStringList{link, target}));
+    QCOMPARE(programFolders(u"parlomatic"_s, target), (QStringList{link, target})); // found in PATH
+    QCOMPARE(programFolders(u"no-such-program"_s, target), QStringList{target});
+    qputenv("PATH", path);
+    QCOMPARE(programFolders(program, target), QStringList{target});
+
+    // kvuser.ini beside the link wins; without one there, the target's is used.
+    writeFile(target + u"/kvuser.ini"_s, gameProfile("BotPack.VoiceBoss"));
+    for (const QString& expected : {target, link}) {
+        if (expected == link)
+            writeFile(link + u"/kvuser.ini"_s, gameProfile("BotPack.VoiceBoss"));
+        ScriptedInteraction interaction;
+        SpeechTool tool(interaction);
+        QVERIFY(tool.Form_Load({link, target}, u"/"_s));
+        QCOMPARE(tool.profilePath(), expected + u"/kvuser.ini"_s);
     }
 }
 

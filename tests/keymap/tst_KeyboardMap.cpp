@@ -123,14 +123,18 @@ void TestKeyboardMap::clickSelectsKeyInList() {
 void TestKeyboardMap::doubleClickAssignsThroughTheLogic() {
     Started started(gameProfile("BotPack.VoiceMaleTwo", "F8=Fire\r\n"));
     started.tool.selectTaunt(static_cast<int>(started.tool.all_taunts().items().indexOf(QStringLiteral("Cover me"))));
+    // F8 holds a game command: the same question as the assign button, answered Yes.
+    started.interaction.messageAnswers = {MessageAnswer::Yes};
     QVERIFY(assignMapKey(started.tool, layoutIndexOf(QStringLiteral("F8"))));
+    QCOMPARE(started.interaction.messages.size(), 1);
+    QVERIFY(started.interaction.messages.first().text.startsWith(QStringLiteral("F8 is bound to Fire.")));
     QCOMPARE(readValue(started.profile, QStringLiteral("F8")), QStringLiteral("speech 2 3 -1"));
     QCOMPARE(stateOf(keyboardMapOf(started.tool), QStringLiteral("F8")).kind, BindingClass::CurrentTaunt);
 
     // The refresh cleared the taunt: the logic's own message, and nothing written.
     QVERIFY(assignMapKey(started.tool, layoutIndexOf(QStringLiteral("F9"))));
-    QCOMPARE(started.interaction.messages.size(), 1);
-    QCOMPARE(started.interaction.messages.first().text, QStringLiteral("Select a Speech and a key first"));
+    QCOMPARE(started.interaction.messages.size(), 2);
+    QCOMPARE(started.interaction.messages.last().text, QStringLiteral("Select a Speech and a key first"));
     QCOMPARE(readValue(started.profile, QStringLiteral("F9")), QStringLiteral("<missing>"));
 }
 

@@ -64,6 +64,7 @@ private slots:
     void handEditIsKeptUntilTheNextKeystroke();
     void writeReachesTheFile_data();
     void writeReachesTheFile();
+    void askedAndToldAboutWhatTheGameKeeps();
     void failedWriteIsReported_data();
     void failedWriteIsReported();
     void realProfileChangesOnlyTheNameLine_data();
@@ -172,8 +173,6 @@ void tst_EliteVoiceChanger::writeReachesTheFile_data() {
     QTest::newRow("hand edit, first") << QStringLiteral("Anna") << 1 << QStringLiteral("[KV] Ann\u00E4 ;#=")
                                       << QByteArray("[KV] Ann\xE4 ;#=");
     QTest::newRow("hand edit, second") << QStringLiteral("Anna") << 2 << QStringLiteral("x") << QByteArray("x");
-    QTest::newRow("character without a Windows-1252 byte")
-        << QString() << 1 << QStringLiteral("\u4E2D") << QByteArray("?");
     QTest::newRow("brackets") << QString() << 2 << QStringLiteral("[{(\u00BB\u00AB)}]")
                               << QByteArray("\x5B\x7B\x28\xBB\xAB\x29\x7D\x5D");
     for (const auto& rule : test::expectedEliteRules())
@@ -197,6 +196,40 @@ void tst_EliteVoiceChanger::writeReachesTheFile() {
 
     QCOMPARE(fileBytes(fixture.path).value_or("<missing>"), profileWithName(nameBytes));
     QCOMPARE(fixture.interaction.messages, QList<MessageRequest>{confirmation()});
+}
+
+void tst_EliteVoiceChanger::askedAndToldAboutWhatTheGameKeeps() {
+    const QString han = QStringLiteral("\u4E2D");
+    const QString smiley = QString::fromUcs4(U"\U0001F600", 1);
+    // Name, answer, characters asked about, bytes written (null: nothing).
+    const std::tuple<QString, MessageAnswer, QString, QByteArray> cases[] = {
+        {han, MessageAnswer::No, han, QByteArray()},
+        {han + han + QStringLiteral("x") + smiley, MessageAnswer::Yes, han + QStringLiteral(" ") + smiley, "??x?"},
+        {QStringLiteral("a?\u20AC"), MessageAnswer::No, QString(), "a?\x80"},
+        {QString(20, QLatin1Char('n')), MessageAnswer::No, QString(), QByteArray(20, 'n')},
+        {QString(21, QLatin1Char('n')), MessageAnswer::No, QString(), QByteArray(21, 'n')},
+        {smiley.repeated(21), MessageAnswer::Yes, smiley, QByteArray(21, '?')}};
+    for (const auto& [name, answer, lost, nameBytes] : cases) {
+        NameChangerOnProfile fixture(profileBefore);
+        QVERIFY(fixture.ready);
+        fixture.changer.setErgebnis2(name);
+        fixture.interaction.messageAnswers = {answer};
+        fixture.changer.write_name2_Click();
+
+        QList<MessageRequest> expected;
+        if (!lost.isEmpty())
+            expected.append({QStringLiteral("These characters cannot be stored in kvuser.ini and would become \"?\": "
+                                            "%1. Write anyway?")
+                                 .arg(lost),
+                             product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo, MessageAnswer::No});
+        if (!nameBytes.isNull())
+            expected.append(confirmation());
+        if (nameBytes.size() > 20)
+            expected.last().text += QStringLiteral("\nThe game shows only the first 20 characters of a name.");
+        QCOMPARE(fixture.interaction.messages, expected);
+        QCOMPARE(fileBytes(fixture.path).value_or("<missing>"),
+                 nameBytes.isNull() ? profileBefore : profileWithName(nameBytes));
+    }
 }
 
 void tst_EliteVoiceChanger::failedWriteIsReported_data() {

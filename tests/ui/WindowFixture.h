@@ -27,7 +27,7 @@ struct StartedWindow {
     std::unique_ptr<SpeechToolWindow> window;
 
     explicit StartedWindow(const QByteArray& content) : profile(content) {
-        if (!tool.Form_Load(profile.dir(), profile.dir()))
+        if (!tool.Form_Load({profile.dir()}, profile.dir()))
             return;
         window = std::make_unique<SpeechToolWindow>(tool, interaction);
         window->show();

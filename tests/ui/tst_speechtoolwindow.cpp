@@ -3,16 +3,22 @@
 #include "gamewatch/GameSession.h"
 #include "profile/ProfileFile.h"
 #include "ui/EliteVoiceChangerWindow.h"
+#include "ui/ListBox.h"
 #include "ui/SplashWindow.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace parlomatic;
 using namespace parlomatic::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -62,6 +68,12 @@ private slots:
     void programEndsWhenNoWindowIsVisible();
     void exitClosesEveryWindow();
     void gameLineHasItsOwnStrip();
+    void enterClicksButtons();
+    void voicepackChosenOnlyInOpenedList();
+    void listsShowWhatDoesNotFit();
+    void newVoicepackListStartsAtTop();
+    void removeOneBinding();
+    void accessibleNames();
 };
 
 void TestSpeechToolWindow::startUpShowsProfile() {
@@ -393,6 +405,123 @@ void TestSpeechToolWindow::gameLineHasItsOwnStrip() {
     QCOMPARE(line->text(),
              QStringLiteral("Unreal Tournament undid 1 change when it quit; Parlomatic applied them again."));
     QTRY_COMPARE(started.find<QListWidget>(QStringLiteral("usedSpeechKeys"))->count(), 2);
+}
+
+void TestSpeechToolWindow::enterClicksButtons() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    started.window->info_button_Click();
+    started.window->elite_name_changer_Click();
+    const std::pair<QWidget*, QString> buttons[] = {{started.window.get(), u"Restore_ini"_s},
+                                                    {started.window.get(), u"assignSpeech"_s},
+                                                    {started.window->nameChanger(), u"add_tm"_s},
+                                                    {started.window->splash(), u"Command3"_s}};
+    for (const auto& [window, name] : buttons) {
+        auto* button = window->findChild<QPushButton*>(name);
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        QTest::keyClick(button, Qt::Key_Return);
+        QTest::keyClick(button, Qt::Key_Enter);
+        QVERIFY2(clicked.count() == 2, qPrintable(name));
+    }
+}
+
+void TestSpeechToolWindow::voicepackChosenOnlyInOpenedList() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    auto* voicepack = started.find<QComboBox>(u"voicepack"_s);
+    const QString second = voicepack->itemText(1);
+    const ino_t inode = started.profile.inode();
+    for (const int delta : {-120, 120}) {
+        const QPointF at(5, 5);
+        QWheelEvent wheel(at, voicepack->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(voicepack, &wheel);
+    }
+    QTest::keyClick(voicepack, Qt::Key_S);
+    QVERIFY(!voicepack->view()->isVisible());
+    QTest::keyClick(voicepack, Qt::Key_Down);
+    QVERIFY(voicepack->view()->isVisible());
+    QCOMPARE(voicepack->currentIndex(), 0);
+    QCOMPARE(started.profile.inode(), inode);
+
+    QTest::keyClick(voicepack->view(), Qt::Key_Home);
+    QTest::keyClick(voicepack->view(), Qt::Key_Down);
+    QTest::keyClick(voicepack->view(), Qt::Key_Return);
+    QCOMPARE(started.tool.voicepack().text(), second);
+}
+
+void TestSpeechToolWindow::listsShowWhatDoesNotFit() {
+    for (const QByteArray voice : {"None", "DR_BOSS.DR_BOSS"}) {
+        StartedWindow started(gameProfile(voice));
+        QVERIFY(started.window);
+        auto* taunts = started.find<ListBox>(u"all_taunts"_s);
+        // The hint is drawn only on the empty list.
+        const QImage withHint = taunts->grab().toImage();
+        taunts->setEmptyHint({});
+        QCOMPARE(withHint != taunts->grab().toImage(), taunts->count() == 0);
+        if (taunts->count() == 0)
+            continue;
+        QListWidgetItem* cut = taunts->findItems(u"Noch hast du mich nicht zum"_s, Qt::MatchStartsWith).first();
+        QVERIFY(taunts->fitsItsPlace(taunts->findItems(u"Ok!"_s, Qt::MatchExactly).first()));
+        QVERIFY(started.find<ListBox>(u"allKeys"_s)->fitsItsPlace(started.find<ListBox>(u"allKeys"_s)->item(0)));
+        const QPoint at = taunts->visualItemRect(cut).center();
+        QHelpEvent help(QEvent::ToolTip, at, taunts->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(taunts->viewport(), &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), cut->text());
+    }
+}
+
+void TestSpeechToolWindow::newVoicepackListStartsAtTop() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    auto* taunts = started.find<QListWidget>(u"all_taunts"_s);
+    taunts->scrollToBottom();
+    QVERIFY(taunts->verticalScrollBar()->value() > 0);
+    chooseEntry(started.find<QComboBox>(u"voicepack"_s), u"Marines Voicepack"_s);
+    QCOMPARE(taunts->verticalScrollBar()->value(), 0);
+}
+
+void TestSpeechToolWindow::removeOneBinding() {
+    StartedWindow started(gameProfile("BotPack.VoiceMaleTwo", "F5=speech 4 2 -1\r\nF6=speech 2 3 -1\r\n"));
+    QVERIFY(started.window);
+    auto* used = started.find<QListWidget>(u"usedSpeechKeys"_s);
+    auto* remove = used->findChild<QAction*>(u"removeBinding"_s);
+    QCOMPARE(remove->text(), u"Remove this binding"_s);
+    QCOMPARE(used->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QVERIFY(!remove->isEnabled()); // nothing selected
+
+    QVERIFY(started.clickItem(u"usedSpeechKeys"_s, u"F5: "_s));
+    QTest::keyClick(used, Qt::Key_Delete);
+    QCOMPARE(readValue(started.profile, u"Engine.Input"_s, u"F5"_s), QString());
+    QCOMPARE(itemTexts(used), QStringList{u"F6: "_s + column(u"Cover me"_s)});
+    QVERIFY(started.clickItem(u"usedSpeechKeys"_s, u"F6: "_s));
+    remove->trigger();
+    QCOMPARE(used->count(), 0);
+    QVERIFY(started.interaction.messages.isEmpty());
+}
+
+void TestSpeechToolWindow::accessibleNames() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    started.window->elite_name_changer_Click();
+    const std::pair<QWidget*, QString> named[] = {
+        {started.find(u"all_taunts"_s), u"All available Speech Taunts"_s},
+        {started.find(u"allKeys"_s), u"All available Keys"_s},
+        {started.find(u"usedSpeechKeys"_s), u"Currently assigned Taunts"_s},
+        {started.find(u"voicepack"_s), u"Currently selected Voicepack"_s},
+        {started.find(u"elite_name_changer"_s), u"Elite name changer"_s},
+        {started.window->nameChanger()->findChild<QWidget*>(u"namen_eingabe"_s), u"Your name"_s},
+        {started.window->nameChanger()->findChild<QWidget*>(u"ergebnis1"_s), u"Elite name, first form"_s},
+        {started.window->nameChanger()->findChild<QWidget*>(u"ergebnis2"_s), u"Elite name, second form"_s}};
+    for (const auto& [control, name] : named) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        // Where the platform's drop-down reads its value as its name, its label names it.
+        QStringList names{accessible->text(QAccessible::Name)};
+        for (const auto& [label, relation] : accessible->relations(QAccessible::Label))
+            names.append(label->text(QAccessible::Name).remove(u':'));
+        QVERIFY2(names.contains(name), qPrintable(names.join(u" | "_s)));
+    }
 }
 
 QTEST_MAIN(TestSpeechToolWindow)

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QListWidget>
+#include <QString>
+
+namespace parlomatic {
+
+// A list box that shows the full text of an item in a tooltip when the item
+// is too narrow for it, and that draws a hint in its empty area while it
+// holds no item (the hint is no item: it cannot be selected or read back).
+class ListBox : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit ListBox(QWidget* parent = nullptr);
+
+    // The text drawn while the list is empty; an empty text draws nothing.
+    void setEmptyHint(const QString& hint);
+    const QString& emptyHint() const { return m_emptyHint; }
+
+    // True when item's text, without its trailing blanks, fits the place the item has.
+    bool fitsItsPlace(const QListWidgetItem* item) const;
+
+protected:
+    bool viewportEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_emptyHint;
+};
+
+} // namespace parlomatic
