@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/RawArguments.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -28,6 +29,12 @@ int main(int argc, char* argv[]) {
 
     QTextStream out(stdout);
     QTextStream err(stderr);
+
+    if (const int inexact = firstInexactArgument(argc, argv); inexact > 0) {
+        err << "Argument " << inexact << " is not valid text in the system's encoding; a path given so would name "
+            << "another file." << Qt::endl;
+        return exitUsage;
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -141,6 +141,19 @@ std::optional<QByteArrayView> ProfileText::value(QByteArrayView section, QByteAr
     return value;
 }
 
+bool ProfileText::hasSection() const {
+    LineScanner lines(m_bytes, m_start);
+    Line line;
+    while (lines.next(line)) {
+        qsizetype p = line.begin;
+        while (p < line.end && isBlank(m_bytes[p]))
+            ++p;
+        if (p < line.end && m_bytes[p] == '[')
+            return true;
+    }
+    return false;
+}
+
 QByteArrayView ProfileText::lineEnd() const {
     LineScanner lines(m_bytes, m_start);
     Line first;
