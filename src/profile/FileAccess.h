@@ -22,7 +22,7 @@ struct FileStamp {
     quint64 device = 0;
     quint64 fileNumber = 0;
     qint64 size = 0;
-    qint64 modified = 0;
+    qint64 modified = 0; // nanoseconds since 1970-01-01 UTC
 
     friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
@@ -75,7 +75,8 @@ private:
 struct Replacement {
     enum Outcome { Replaced, Abandoned, Failed };
     Outcome outcome = Failed;
-    QString error; // for Failed: a sentence saying why, without the path
+    QString error;   // for Failed: a sentence saying why, without the path
+    FileStamp stamp; // for Replaced: the stamp of the file as written
 };
 
 // Gives the regular file at path (not a link: see writeTarget) exactly bytes,

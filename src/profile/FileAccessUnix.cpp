@@ -1,10 +1,9 @@
-#include "profile/FileAccess.h"
+#include "profile/FileAccessDetail.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QThread>
 
 #include <algorithm>
@@ -56,17 +55,6 @@ QString notRegular(const struct stat& info) {
     return QStringLiteral("It is not a regular file (a pipe, a device or a socket).");
 }
 
-QString tooLarge() {
-    return QStringLiteral("It is larger than 64 MB, far too large for a profile.");
-}
-
-FileRead failed(const QString& reason) {
-    FileRead read;
-    read.status = FileRead::Failed;
-    read.error = reason;
-    return read;
-}
-
 // One attempt; nullopt when the file changed while it was read.
 std::optional<FileRead> readOnce(const QByteArray& name) {
     // O_NONBLOCK: opening a FIFO must not wait for a writer.
@@ -75,43 +63,33 @@ std::optional<FileRead> readOnce(const QByteArray& name) {
         const int error = errno;
         if (error == ENOENT)
             return FileRead{};
-        return failed(QStringLiteral("It cannot be read: %1.").arg(systemError(error)));
+        return detail::failedRead(detail::cannotRead(systemError(error)));
     }
     struct stat before {};
     if (::fstat(fd.get(), &before) != 0)
-        return failed(QStringLiteral("It cannot be read: %1.").arg(systemError(errno)));
+        return detail::failedRead(detail::cannotRead(systemError(errno)));
     if (!S_ISREG(before.st_mode))
-        return failed(notRegular(before));
+        return detail::failedRead(notRegular(before));
     if (before.st_size > sizeLimit)
-        return failed(tooLarge());
+        return detail::failedRead(detail::tooLargeReason());
 
-    FileRead read;
-    read.status = FileRead::Read;
-    // One byte more than the size, so that a file that grows (or a special
-    // file that claims a size of 0 and never ends) shows as changed.
-    read.bytes.resize(static_cast<qsizetype>(before.st_size) + 1);
-    qsizetype total = 0;
-    while (true) {
-        if (total == read.bytes.size()) {
-            if (total > sizeLimit)
-                return failed(tooLarge());
-            read.bytes.resize(std::min<qsizetype>(total * 2 + 4096, sizeLimit + 1));
-        }
-        const ssize_t got = ::read(fd.get(), read.bytes.data() + total, static_cast<size_t>(read.bytes.size() - total));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return failed(QStringLiteral("It cannot be read: %1.").arg(systemError(errno)));
-        if (got == 0)
-            break;
-        total += got;
-    }
-    read.bytes.truncate(total);
+    FileRead read = detail::readToEnd(
+        before.st_size,
+        [&](char* into, qint64 room) {
+            ssize_t got;
+            do
+                got = ::read(fd.get(), into, static_cast<size_t>(room));
+            while (got < 0 && errno == EINTR);
+            return static_cast<qint64>(got);
+        },
+        [] { return systemError(errno); });
+    if (read.status != FileRead::Read)
+        return read;
     struct stat after {};
     if (::fstat(fd.get(), &after) != 0)
-        return failed(QStringLiteral("It cannot be read: %1.").arg(systemError(errno)));
+        return detail::failedRead(detail::cannotRead(systemError(errno)));
     read.stamp = stampOf(after);
-    if (read.stamp != stampOf(before) || total != after.st_size)
+    if (read.stamp != stampOf(before) || read.bytes.size() != after.st_size)
         return std::nullopt;
     return read;
 }
@@ -134,14 +112,6 @@ bool writeAll(int fd, QByteArrayView bytes, off_t offset) {
     return true;
 }
 
-QString randomSuffix() {
-    static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    QString suffix;
-    for (int i = 0; i < 6; ++i)
-        suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
-    return suffix;
-}
-
 // Under the lock no other write of ours runs, so a temporary file of ours is
 // a leftover of a write that was killed between naming it and the rename.
 void removeStrays(const QString& folder, const QString& fileName) {
@@ -153,7 +123,7 @@ void removeStrays(const QString& folder, const QString& fileName) {
 }
 
 Replacement failure(const QString& reason) {
-    return Replacement{Replacement::Failed, reason};
+    return Replacement{Replacement::Failed, reason, {}};
 }
 
 Replacement writeFailure(int error) {
@@ -174,7 +144,7 @@ Replacement rewriteInPlace(const QByteArray& name, const struct stat& old, QByte
     struct stat now {};
     if (::fstat(fd.get(), &now) != 0 || !S_ISREG(now.st_mode) || now.st_ino != old.st_ino || now.st_dev != old.st_dev ||
         !stillCurrent())
-        return Replacement{Replacement::Abandoned, {}};
+        return Replacement{Replacement::Abandoned, {}, {}};
     if (bytes.size() > now.st_size) {
         if (const int error = ::posix_fallocate(fd.get(), 0, static_cast<off_t>(bytes.size())); error != 0)
             return writeFailure(error);
@@ -184,9 +154,10 @@ Replacement rewriteInPlace(const QByteArray& name, const struct stat& old, QByte
         return failure(QStringLiteral("It was being rewritten in place (its folder cannot be written) and that "
                                       "failed: %1. Restore it from the backup.")
                            .arg(systemError(errno)));
-    if (::close(fd.release()) != 0)
+    struct stat written {};
+    if (::fstat(fd.get(), &written) != 0 || ::close(fd.release()) != 0)
         return writeFailure(errno);
-    return Replacement{Replacement::Replaced, {}};
+    return Replacement{Replacement::Replaced, {}, stampOf(written)};
 }
 
 // A new file without a name in the folder, or failing that a named one; -1 with errno set when neither can be made.
@@ -198,7 +169,7 @@ int createTemporary(int folderFd, const QString& fileName, QString& temporaryNam
         return unnamed;
 #endif
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryName = temporaryPrefix(fileName) + randomSuffix();
+        temporaryName = temporaryPrefix(fileName) + detail::randomSuffix();
         const int fd = ::openat(folderFd, QFile::encodeName(temporaryName).constData(),
                                 O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd >= 0 || errno != EEXIST)
@@ -210,7 +181,7 @@ int createTemporary(int folderFd, const QString& fileName, QString& temporaryNam
 // Gives the unnamed temporary file a name in the folder.
 bool nameTemporary(int fd, int folderFd, const QString& fileName, QString& temporaryName) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryName = temporaryPrefix(fileName) + randomSuffix();
+        temporaryName = temporaryPrefix(fileName) + detail::randomSuffix();
         const QByteArray target = QFile::encodeName(temporaryName);
         const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
         if (::linkat(AT_FDCWD, self.constData(), folderFd, target.constData(), AT_SYMLINK_FOLLOW) == 0)
@@ -231,12 +202,7 @@ FileRead readFile(const QString& path) {
         if (std::optional<FileRead> read = readOnce(name))
             return *read;
     }
-    return failed(QStringLiteral("It kept changing while it was read."));
-}
-
-QString writeTarget(const QString& path) {
-    const QFileInfo info(path);
-    return info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
+    return detail::failedRead(QStringLiteral("It kept changing while it was read."));
 }
 
 WriterLock::~WriterLock() {
@@ -302,10 +268,11 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
         if (::fchmod(fd.get(), old.st_mode & 07777) != 0)
             return discard(writeFailure(errno));
     }
-    if (!writeAll(fd.get(), bytes, 0) || ::fsync(fd.get()) != 0)
+    struct stat written {};
+    if (!writeAll(fd.get(), bytes, 0) || ::fsync(fd.get()) != 0 || ::fstat(fd.get(), &written) != 0)
         return discard(writeFailure(errno));
     if (!stillCurrent())
-        return discard(Replacement{Replacement::Abandoned, {}});
+        return discard(Replacement{Replacement::Abandoned, {}, {}});
     if (temporaryName.isEmpty() && !nameTemporary(fd.get(), folderFd.get(), fileName, temporaryName)) {
         const int error = errno;
         temporaryName.clear();
@@ -319,7 +286,7 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
     // The rename is done and the new bytes are synced; a folder that cannot be
     // synced only risks the rename itself at a power cut, not the content.
     ::fsync(folderFd.get());
-    return Replacement{Replacement::Replaced, {}};
+    return Replacement{Replacement::Replaced, {}, stampOf(written)};
 }
 
 } // namespace parlomatic::files

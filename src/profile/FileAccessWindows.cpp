@@ -1,10 +1,9 @@
-#include "profile/FileAccess.h"
+#include "profile/FileAccessDetail.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QThread>
 
 #include <algorithm>
@@ -41,8 +40,11 @@ template <typename Attempt> auto retryWhileShared(Attempt attempt) {
     waited.start();
     while (true) {
         auto result = attempt();
-        if (result || !isSharingConflict(GetLastError()) || waited.hasExpired(sharingRetryMs))
+        const DWORD error = GetLastError();
+        if (result || !isSharingConflict(error) || waited.hasExpired(sharingRetryMs)) {
+            SetLastError(error);
             return result;
+        }
         QThread::msleep(20);
     }
 }
@@ -64,13 +66,6 @@ private:
     HANDLE m_handle;
 };
 
-FileRead failed(const QString& reason) {
-    FileRead read;
-    read.status = FileRead::Failed;
-    read.error = reason;
-    return read;
-}
-
 bool stampOf(HANDLE file, FileStamp& stamp) {
     BY_HANDLE_FILE_INFORMATION info{};
     if (!GetFileInformationByHandle(file, &info))
@@ -78,18 +73,18 @@ bool stampOf(HANDLE file, FileStamp& stamp) {
     stamp.device = info.dwVolumeSerialNumber;
     stamp.fileNumber = (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
     stamp.size = qint64((quint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
-    stamp.modified = qint64((quint64(info.ftLastWriteTime.dwHighDateTime) << 32) | info.ftLastWriteTime.dwLowDateTime);
+    // FILETIME counts 100 ns ticks since 1601.
+    constexpr qint64 ticksFrom1601To1970 = 116444736000000000;
+    const qint64 ticks =
+        qint64((quint64(info.ftLastWriteTime.dwHighDateTime) << 32) | info.ftLastWriteTime.dwLowDateTime);
+    stamp.modified = (ticks - ticksFrom1601To1970) * 100;
     return true;
-}
-
-QString tooLarge() {
-    return QStringLiteral("It is larger than 64 MB, far too large for a profile.");
 }
 
 std::optional<FileRead> readOnce(const std::wstring& name) {
     const DWORD attributes = GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return failed(QStringLiteral("It is a folder, not a file."));
+        return detail::failedRead(QStringLiteral("It is a folder, not a file."));
     Handle file(retryWhileShared([&] {
         const HANDLE handle =
             CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -100,52 +95,36 @@ std::optional<FileRead> readOnce(const std::wstring& name) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
             return FileRead{};
-        return failed(QStringLiteral("It cannot be read: %1.").arg(systemError(error)));
+        return detail::failedRead(detail::cannotRead(systemError(error)));
     }
     if (GetFileType(file.get()) != FILE_TYPE_DISK)
-        return failed(QStringLiteral("It is not a regular file (a pipe or a device)."));
+        return detail::failedRead(QStringLiteral("It is not a regular file (a pipe or a device)."));
     FileStamp before;
     if (!stampOf(file.get(), before))
-        return failed(QStringLiteral("It cannot be read: %1.").arg(systemError(GetLastError())));
+        return detail::failedRead(detail::cannotRead(systemError(GetLastError())));
     if (before.size > sizeLimit)
-        return failed(tooLarge());
+        return detail::failedRead(detail::tooLargeReason());
 
-    FileRead read;
-    read.status = FileRead::Read;
-    read.bytes.resize(static_cast<qsizetype>(before.size) + 1);
-    qsizetype total = 0;
-    while (true) {
-        if (total == read.bytes.size()) {
-            if (total > sizeLimit)
-                return failed(tooLarge());
-            read.bytes.resize(std::min<qsizetype>(total * 2 + 4096, sizeLimit + 1));
-        }
-        DWORD got = 0;
-        if (!ReadFile(file.get(), read.bytes.data() + total, static_cast<DWORD>(read.bytes.size() - total), &got,
-                      nullptr))
-            return failed(QStringLiteral("It cannot be read: %1.").arg(systemError(GetLastError())));
-        if (got == 0)
-            break;
-        total += got;
-    }
-    read.bytes.truncate(total);
+    FileRead read = detail::readToEnd(
+        before.size,
+        [&](char* into, qint64 room) {
+            DWORD got = 0;
+            if (!ReadFile(file.get(), into, static_cast<DWORD>(std::min<qint64>(room, 1 << 20)), &got, nullptr))
+                return qint64(-1);
+            return qint64(got);
+        },
+        [] { return systemError(GetLastError()); });
+    if (read.status != FileRead::Read)
+        return read;
     if (!stampOf(file.get(), read.stamp))
-        return failed(QStringLiteral("It cannot be read: %1.").arg(systemError(GetLastError())));
-    if (read.stamp != before || total != read.stamp.size)
+        return detail::failedRead(detail::cannotRead(systemError(GetLastError())));
+    if (read.stamp != before || read.bytes.size() != read.stamp.size)
         return std::nullopt;
     return read;
 }
 
-QString randomSuffix() {
-    static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QString suffix;
-    for (int i = 0; i < 6; ++i)
-        suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
-    return suffix;
-}
-
 Replacement failure(const QString& reason) {
-    return Replacement{Replacement::Failed, reason};
+    return Replacement{Replacement::Failed, reason, {}};
 }
 
 Replacement writeFailure(DWORD error) {
@@ -160,12 +139,7 @@ FileRead readFile(const QString& path) {
         if (std::optional<FileRead> read = readOnce(name))
             return *read;
     }
-    return failed(QStringLiteral("It kept changing while it was read."));
-}
-
-QString writeTarget(const QString& path) {
-    const QFileInfo info(path);
-    return info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
+    return detail::failedRead(QStringLiteral("It kept changing while it was read."));
 }
 
 WriterLock::~WriterLock() {
@@ -216,7 +190,7 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
     std::wstring temporary;
     HANDLE created = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 100 && created == INVALID_HANDLE_VALUE; ++attempt) {
-        temporary = wide(folder.filePath(temporaryPrefix(fileName) + randomSuffix()));
+        temporary = wide(folder.filePath(temporaryPrefix(fileName) + detail::randomSuffix()));
         created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (created == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
             return failure(QStringLiteral("No new file can be made beside it: %1.").arg(systemError(GetLastError())));
@@ -242,16 +216,19 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
     }
     if (!FlushFileBuffers(file.get()))
         return discard(writeFailure(GetLastError()));
+    FileStamp written;
+    if (!stampOf(file.get(), written))
+        return discard(writeFailure(GetLastError()));
     if (!CloseHandle(file.release()))
         return discard(writeFailure(GetLastError()));
     if (!stillCurrent())
-        return discard(Replacement{Replacement::Abandoned, {}});
+        return discard(Replacement{Replacement::Abandoned, {}, {}});
     const BOOL moved = retryWhileShared([&] {
         return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     });
     if (!moved)
         return discard(writeFailure(GetLastError()));
-    return Replacement{Replacement::Replaced, {}};
+    return Replacement{Replacement::Replaced, {}, written};
 }
 
 } // namespace parlomatic::files

@@ -5,7 +5,10 @@
 #include "profile/ProfileText.h"
 #include "profile/Windows1252.h"
 
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QThread>
 
 #include <algorithm>
 #include <optional>
@@ -75,6 +78,27 @@ std::optional<QString> argumentProblem(QStringView section, QStringView key, QSt
 
 // How often a write reads the file again after another program changed it.
 constexpr int writeAttempts = 4;
+constexpr qint64 quietMs = 50;
+constexpr qint64 longestQuietWaitMs = 1000;
+
+// A save of the game truncates the file and writes it anew, perhaps in
+// pieces: a file changed moments ago may be half written, and writing our
+// change onto it would make the cut final. So it is read again until it has
+// not changed for quietMs. Our own last write is known and not waited for.
+files::FileRead readQuietFile(const QString& path, const files::FileStamp& ownWrite) {
+    QElapsedTimer waited;
+    waited.start();
+    while (true) {
+        files::FileRead read = files::readFile(path);
+        if (read.status != files::FileRead::Read || read.stamp == ownWrite)
+            return read;
+        const qint64 ageMs = (QDateTime::currentMSecsSinceEpoch() * 1000000 - read.stamp.modified) / 1000000;
+        // A time in the future (another clock, on a network drive) tells nothing.
+        if (ageMs < 0 || ageMs >= quietMs || waited.hasExpired(longestQuietWaitMs))
+            return read;
+        QThread::msleep(static_cast<unsigned long>(quietMs - ageMs));
+    }
+}
 
 } // namespace
 
@@ -119,7 +143,7 @@ Result ProfileFile::WriteEntry(const QString& section, const QString& key, const
     if (const Result locked = lock.acquire(folder.filePath()); !locked.ok())
         return locked;
     for (int attempt = 0; attempt < writeAttempts; ++attempt) {
-        const files::FileRead read = files::readFile(target);
+        const files::FileRead read = readQuietFile(target, m_lastWritten);
         // Without the whole old content the rest of the file would be lost, so nothing is written.
         if (read.status == files::FileRead::Failed)
             return Result::failure(read.error);
@@ -144,8 +168,10 @@ Result ProfileFile::WriteEntry(const QString& section, const QString& key, const
         };
         const files::Replacement replaced =
             files::replaceFile(target, encodeProfile(content.encoding, after), stillAsRead);
-        if (replaced.outcome == files::Replacement::Replaced)
+        if (replaced.outcome == files::Replacement::Replaced) {
+            m_lastWritten = replaced.stamp;
             return Result::success();
+        }
         if (replaced.outcome == files::Replacement::Failed)
             return Result::failure(replaced.error);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "profile/FileAccess.h"
 #include "profile/Result.h"
 
 #include <QString>
@@ -42,9 +43,11 @@ public:
     // files while the file is writable makes it rewrite the file in place.
     //
     // Across the read and the rename it holds the lock that our other writers
-    // take. If another program changed the file between the two, the file is
-    // read again and the one change made anew, a few times; then it fails and
-    // leaves the file as the other program wrote it.
+    // take. A file changed in the last moments may be in the middle of a save
+    // by the game, so it is read once it has been quiet for 50 ms (waiting at
+    // most a second). If another program changed the file between the read and
+    // the rename, the file is read again and the one change made anew, a few
+    // times; then it fails and leaves the file as the other program wrote it.
     //
     // Also fails, writing nothing, for names or values holding CR, LF or NUL,
     // a section holding ']', an empty key, a key holding '=' or starting with
@@ -65,6 +68,8 @@ public:
 private:
     QString m_profilePath;
     std::function<void()> m_beforeReplace;
+    // The file as this object last wrote it: a fresh file of our own is no save in progress.
+    mutable files::FileStamp m_lastWritten;
 };
 
 } // namespace parlomatic

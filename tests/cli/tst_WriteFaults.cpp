@@ -48,6 +48,8 @@ class TestWriteFaults : public QObject {
 private slots:
     void fullDisk_data();
     void fullDisk();
+    void injectedErrors_data();
+    void injectedErrors();
     void twoWritersAtOnce();
     void killedAtAnyMoment();
     void inexactProfilePath();
@@ -90,6 +92,45 @@ void TestWriteFaults::fullDisk() {
         QCOMPARE(run.err.count(profile.dir()), command.first() == u"backup"_s ? 0 : 1);
         QCOMPARE(folderSnapshot(profile.dir()), before);
     }
+}
+
+void TestWriteFaults::injectedErrors_data() {
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QStringList>("command");
+    const QList<QStringList> commands{
+        {u"set"_s, u"DefaultPlayer"_s, u"Name"_s, u"Kestrel"_s}, {u"backup"_s}, {u"restore"_s}};
+    for (const char* call : {"write", "fsync"}) {
+        for (const auto& [name, error] : {std::pair{"ENOSPC", ENOSPC}, {"EIO", EIO}, {"EDQUOT", EDQUOT}}) {
+            for (const QStringList& command : commands)
+                QTest::addRow("%s %s %s", call, name, qPrintable(command.first()))
+                    << QString::fromLatin1(call) << error << command;
+        }
+    }
+}
+
+// A failing write or sync changes nothing and is reported.
+void TestWriteFaults::injectedErrors() {
+    QFETCH(QString, call);
+    QFETCH(int, error);
+    QFETCH(QStringList, command);
+    TempProfile profile(largeProfile());
+    QVERIFY(putFile(profile.dir() + u"/kvuser1.bak"_s, gameProfile("MultiMesh.SkaarjVoice")));
+    const auto before = folderSnapshot(profile.dir());
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"LD_PRELOAD"_s, QStringLiteral(PARLOMATIC_FAILING_IO));
+    environment.insert(u"ASAN_OPTIONS"_s, environment.value(u"ASAN_OPTIONS"_s) + u":verify_asan_link_order=0"_s);
+    environment.insert(u"FAIL_CALL"_s, call);
+    environment.insert(u"FAIL_FOLDER"_s, profile.dir());
+    environment.insert(u"FAIL_ERRNO"_s, QString::number(error));
+    process.setProcessEnvironment(environment);
+    process.start(cli, QStringList{u"--profile"_s, profile.path()} + command);
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardError().contains(qt_error_string(error).toUtf8()));
+    QCOMPARE(folderSnapshot(profile.dir()), before);
 }
 
 // Our writers exclude each other: two changes made at the same moment both arrive.

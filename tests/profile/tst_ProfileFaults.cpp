@@ -43,6 +43,7 @@ private slots:
     void utf16();
     void ownerAndModeKept();
     void readOnlyFolderRewritesInPlace();
+    void strayOfKilledWriteRemoved();
 };
 
 void ProfileFaultsTest::hostileFiles_data() {
@@ -171,6 +172,17 @@ void ProfileFaultsTest::readOnlyFolderRewritesInPlace() {
     QCOMPARE(file.read(), QByteArray(profileText).replace("Name=Player", "Name=Kestrel Longname"));
     QCOMPARE(file.inode(), inode);
     QCOMPARE(QDir(file.dir()).entryList(QDir::Files | QDir::Hidden), QStringList{u"kvuser.ini"_s});
+}
+
+// What a write killed between naming its temporary file and the rename leaves is removed by the next write; nothing
+// else is.
+void ProfileFaultsTest::strayOfKilledWriteRemoved() {
+    TempProfile file(profileText);
+    QVERIFY(putFile(file.path() + u".parlomatic-x9Kq2Z"_s, profileText.left(7)));
+    QVERIFY(putFile(file.path() + u".parlomatic-notes.txt"_s, "mine"));
+    QVERIFY(ProfileFile(file.path()).WriteEntry(u"Engine.Input"_s, u"F5"_s, u"speech 3 5 -1"_s).ok());
+    QCOMPARE(QDir(file.dir()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{u"kvuser.ini"_s, u"kvuser.ini.parlomatic-notes.txt"_s}));
 }
 
 QTEST_GUILESS_MAIN(ProfileFaultsTest)
