@@ -161,7 +161,7 @@ void TestWriteFaults::killedAtAnyMoment() {
         QProcess writer;
         writer.start(cli, {u"--profile"_s, profile.path(), u"set"_s, u"DefaultPlayer"_s, u"Name"_s, value});
         QVERIFY(writer.waitForStarted());
-        QThread::usleep(QRandomGenerator::global()->bounded(60000));
+        QThread::usleep(QRandomGenerator::global()->bounded(150000));
         ::kill(static_cast<pid_t>(writer.processId()), SIGKILL);
         writer.waitForFinished();
         const QByteArray now = profile.read();
