@@ -25,12 +25,21 @@ QByteArray largeProfile() {
     return gameProfile("BotPack.VoiceBoss", "F5=speech 3 5 -1\r\n" + lines);
 }
 
-// Runs parlomatic-cli as on a disk with room for only limitBytes more bytes per file.
-CliRun runOnFullDisk(const QStringList& arguments, int limitBytes) {
+// Runs parlomatic-cli with a fault: call "fsize" leaves room for only error
+// bytes per file (a full disk); "write" or "fsync" fails that call with the
+// error number error for the files in folder.
+CliRun runWithFault(const QStringList& arguments, const QString& call, int error, const QString& folder) {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"LD_PRELOAD"_s, QStringLiteral(PARLOMATIC_FAILING_IO));
+    environment.insert(u"ASAN_OPTIONS"_s, environment.value(u"ASAN_OPTIONS"_s) + u":verify_asan_link_order=0"_s);
+    environment.insert(u"FAIL_CALL"_s, call);
+    environment.insert(u"FAIL_FOLDER"_s, folder);
+    environment.insert(u"FAIL_ERRNO"_s, QString::number(error));
+    process.setProcessEnvironment(environment);
+    const QString limit = call == u"fsize"_s ? u"ulimit -f %1;"_s.arg(error / 512) : QString();
     process.start(u"/bin/sh"_s,
-                  QStringList{u"-c"_s, u"trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\""_s.arg(limitBytes / 512), cli} +
-                      arguments);
+                  QStringList{u"-c"_s, u"trap '' XFSZ;"_s + limit + u"exec \"$0\" \"$@\""_s, cli} + arguments);
     process.waitForFinished(60000);
     return CliRun{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
                   QString::fromUtf8(process.readAllStandardError())};
@@ -46,17 +55,17 @@ class TestWriteFaults : public QObject {
     Q_OBJECT
 
 private slots:
-    void fullDisk_data();
-    void fullDisk();
-    void injectedErrors_data();
-    void injectedErrors();
+    void faults_data();
+    void faults();
     void twoWritersAtOnce();
     void killedAtAnyMoment();
     void inexactProfilePath();
 };
 
-void TestWriteFaults::fullDisk_data() {
+void TestWriteFaults::faults_data() {
     QTest::addColumn<QStringList>("command");
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<int>("error");
     QTest::addColumn<bool>("readOnlyFolder");
 
     const QList<std::pair<const char*, QStringList>> commands{
@@ -67,69 +76,40 @@ void TestWriteFaults::fullDisk_data() {
         {"backup", {u"backup"_s}},
         {"restore", {u"restore"_s}},
         {"name", {u"name"_s, u"Kestrel"_s}}};
-    for (const auto& [name, command] : commands)
-        QTest::addRow("%s", name) << command << false;
-    QTest::newRow("set, rewritten in place") << commands.front().second << true;
+    const QList<std::tuple<const char*, const char*, int>> faults{{"full disk, 0 bytes left", "fsize", 0},
+                                                                  {"full disk, 4096 bytes left", "fsize", 4096},
+                                                                  {"full disk, 8192 bytes left", "fsize", 8192},
+                                                                  {"full disk, 12288 bytes left", "fsize", 12288},
+                                                                  {"write: ENOSPC", "write", ENOSPC},
+                                                                  {"write: EIO", "write", EIO},
+                                                                  {"write: EDQUOT", "write", EDQUOT},
+                                                                  {"sync: EIO", "fsync", EIO}};
+    for (const auto& [fault, call, error] : faults) {
+        for (const auto& [name, command] : commands)
+            QTest::addRow("%s, %s", fault, name) << command << QString::fromLatin1(call) << error << false;
+    }
+    QTest::newRow("full disk, set, rewritten in place") << commands.front().second << u"fsize"_s << 0 << true;
 }
 
-// Whatever the room left, a write either fits whole or changes nothing and says so.
-void TestWriteFaults::fullDisk() {
+// Whatever fails, a write changes nothing, says why (naming the profile once) and exits 1.
+void TestWriteFaults::faults() {
     QFETCH(QStringList, command);
+    QFETCH(QString, call);
+    QFETCH(int, error);
     QFETCH(bool, readOnlyFolder);
 
     TempProfile profile(largeProfile());
-    const QString backupPath = profile.dir() + u"/kvuser1.bak"_s;
-    QVERIFY(putFile(backupPath, gameProfile("MultiMesh.SkaarjVoice") + QByteArray(profile.read().size(), ';')));
+    QVERIFY(putFile(profile.dir() + u"/kvuser1.bak"_s,
+                    gameProfile("MultiMesh.SkaarjVoice") + QByteArray(profile.read().size(), ';')));
     if (readOnlyFolder && QProcess::execute(u"chattr"_s, {u"+i"_s, profile.dir()}) != 0)
         QSKIP("chattr +i is not available here");
     const auto cleanup = qScopeGuard([&] { QProcess::execute(u"chattr"_s, {u"-i"_s, profile.dir()}); });
     const auto before = folderSnapshot(profile.dir());
 
-    for (const int limit : {0, 4096, 8192, 12288}) {
-        const CliRun run = runOnFullDisk(QStringList{u"--profile"_s, profile.path()} + command, limit);
-        QVERIFY2(run.exitCode == 1, qPrintable(u"%1 bytes: exit %2"_s.arg(limit).arg(run.exitCode)));
-        QVERIFY2(run.err.contains(u"File too large"_s), qPrintable(run.err));
-        QCOMPARE(run.err.count(profile.dir()), command.first() == u"backup"_s ? 0 : 1);
-        QCOMPARE(folderSnapshot(profile.dir()), before);
-    }
-}
-
-void TestWriteFaults::injectedErrors_data() {
-    QTest::addColumn<QString>("call");
-    QTest::addColumn<int>("error");
-    QTest::addColumn<QStringList>("command");
-    const QList<QStringList> commands{
-        {u"set"_s, u"DefaultPlayer"_s, u"Name"_s, u"Kestrel"_s}, {u"backup"_s}, {u"restore"_s}};
-    for (const char* call : {"write", "fsync"}) {
-        for (const auto& [name, error] : {std::pair{"ENOSPC", ENOSPC}, {"EIO", EIO}, {"EDQUOT", EDQUOT}}) {
-            for (const QStringList& command : commands)
-                QTest::addRow("%s %s %s", call, name, qPrintable(command.first()))
-                    << QString::fromLatin1(call) << error << command;
-        }
-    }
-}
-
-// A failing write or sync changes nothing and is reported.
-void TestWriteFaults::injectedErrors() {
-    QFETCH(QString, call);
-    QFETCH(int, error);
-    QFETCH(QStringList, command);
-    TempProfile profile(largeProfile());
-    QVERIFY(putFile(profile.dir() + u"/kvuser1.bak"_s, gameProfile("MultiMesh.SkaarjVoice")));
-    const auto before = folderSnapshot(profile.dir());
-
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"LD_PRELOAD"_s, QStringLiteral(PARLOMATIC_FAILING_IO));
-    environment.insert(u"ASAN_OPTIONS"_s, environment.value(u"ASAN_OPTIONS"_s) + u":verify_asan_link_order=0"_s);
-    environment.insert(u"FAIL_CALL"_s, call);
-    environment.insert(u"FAIL_FOLDER"_s, profile.dir());
-    environment.insert(u"FAIL_ERRNO"_s, QString::number(error));
-    process.setProcessEnvironment(environment);
-    process.start(cli, QStringList{u"--profile"_s, profile.path()} + command);
-    QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitCode(), 1);
-    QVERIFY(process.readAllStandardError().contains(qt_error_string(error).toUtf8()));
+    const CliRun run = runWithFault(QStringList{u"--profile"_s, profile.path()} + command, call, error, profile.dir());
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(qt_error_string(call == u"fsize"_s ? EFBIG : error)), qPrintable(run.err));
+    QCOMPARE(run.err.count(profile.dir()), command.first() == u"backup"_s ? 0 : 1);
     QCOMPARE(folderSnapshot(profile.dir()), before);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <QScopeGuard>
+#include <QStringEncoder>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -18,13 +19,9 @@ namespace {
 const QByteArray profileText = "[Engine.Input]\r\nF5=Jump\r\n\r\n[DefaultPlayer]\r\nName=Player\r\n";
 
 QByteArray utf16Bytes(const QString& text, bool little) {
-    QByteArray bytes(little ? "\xFF\xFE" : "\xFE\xFF");
-    for (const QChar c : text) {
-        const char high = static_cast<char>(c.unicode() >> 8);
-        const char low = static_cast<char>(c.unicode() & 0xFF);
-        bytes += little ? QByteArray{&low, 1} + QByteArray{&high, 1} : QByteArray{&high, 1} + QByteArray{&low, 1};
-    }
-    return bytes;
+    QStringEncoder encoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                           QStringConverter::Flag::WriteBom);
+    return encoder.encode(text);
 }
 
 enum class Hostile { Fifo, EndlessDevice, Folder, HugeFile };
