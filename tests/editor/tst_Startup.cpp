@@ -244,7 +244,8 @@ void TestStartup::restoreWithDeletedBackup() {
 
 void TestStartup::restoreRefusesBackupWithoutSection_data() {
     QTest::addColumn<QByteArray>("backup");
-    QTest::newRow("binary") << QByteArray("\x00\x01\x02\xFF\xFE\x80\x00\x00 binary junk \x7F", 24);
+    static const char binary[] = "\x00\x01\x02\xFF\xFE\x80\x00\x00 binary junk \x7F";
+    QTest::newRow("binary") << QByteArray(binary, sizeof binary - 1);
     QTest::newRow("cut off before the first section") << QByteArray("; Profile written by the game\r\nKey=1");
 }
 
