@@ -10,11 +10,18 @@ int runRestore(const CliCommand& command, CliContext& context, const QStringList
     QCommandLineParser parser;
     if (!parseCommandArguments(parser, command, arguments, 0, context.err))
         return exitUsage;
-    TerminalInteraction interaction(context.out, context.err);
+    // The refusal of a defect backup is a plain message in the window, but a
+    // failure here: what the restore says goes to standard error unless it worked.
+    QString said;
+    QTextStream saying(&said);
+    TerminalInteraction interaction(saying, context.err);
     SpeechTool tool(interaction);
     tool.setProfilePath(context.profilePath);
     tool.Restore_ini_Click();
-    return interaction.shownTexts().contains(SpeechTool::restoreStartedText()) ? exitOk : exitFailed;
+    saying.flush();
+    const bool restored = interaction.shownTexts().contains(SpeechTool::restoreStartedText());
+    (restored ? context.out : context.err) << said;
+    return restored ? exitOk : exitFailed;
 }
 
 } // namespace

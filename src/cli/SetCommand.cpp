@@ -1,6 +1,8 @@
 #include "cli/Commands.h"
 #include "profile/ProfileFile.h"
 
+#include <QDir>
+
 namespace parlomatic::cli {
 
 namespace {
@@ -16,7 +18,7 @@ int runSet(const CliCommand& command, CliContext& context, const QStringList& ar
     const Result result =
         ProfileFile(context.profilePath).WriteEntry(positional.at(0), positional.at(1), positional.at(2));
     if (!result.ok()) {
-        context.err << result.error() << Qt::endl;
+        context.err << QDir::toNativeSeparators(context.profilePath) << ": " << result.error() << Qt::endl;
         return exitFailed;
     }
     return exitOk;

@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/GameGuard.h"
+#include "cli/RawArguments.h"
 #include "gamewatch/ProcessList.h"
 
 #include <QCommandLineParser>
@@ -44,6 +45,12 @@ int main(int argc, char* argv[]) {
 
     QTextStream out(stdout);
     QTextStream err(stderr);
+
+    if (const int inexact = firstInexactArgument(argc, argv); inexact > 0) {
+        err << "Argument " << inexact << " is not valid text in the system's encoding; a path given so would name "
+            << "another file." << Qt::endl;
+        return exitUsage;
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

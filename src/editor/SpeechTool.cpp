@@ -8,7 +8,10 @@
 #include "profile/ProfileLocation.h"
 #include "profile/SpeechBinding.h"
 
+#include <QDir>
+
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace parlomatic {
@@ -295,14 +298,15 @@ void SpeechTool::mytest_Change() {
 
 void SpeechTool::Restore_ini_Click() {
     Notifier notifier(*this);
-    if (!isPlausibleBackup(m_backupPath)) {
+    const std::optional<QByteArray> backup = plausibleBackup(m_backupPath);
+    if (!backup) {
         message(QStringLiteral("Your kvuser.ini was not Restored,because the backup file seems to be defect"));
         return;
     }
-    const Result copied = copyFileAtomically(m_backupPath, profilePath());
+    const Result copied = writeFileAtomically(profilePath(), *backup);
     if (!copied.ok()) {
         message(QStringLiteral("Your kvuser.ini was not Restored and is unchanged.\n%1: %2")
-                    .arg(profilePath(), copied.error()),
+                    .arg(QDir::toNativeSeparators(profilePath()), copied.error()),
                 MessageIcon::Critical);
         return;
     }
@@ -340,7 +344,8 @@ void SpeechTool::splashUnloaded() {
 void SpeechTool::reportWriteFailure(const Result& result) {
     if (result.ok())
         return;
-    message(QStringLiteral("Your kvuser.ini could not be changed.\n%1: %2").arg(profilePath(), result.error()),
+    message(QStringLiteral("Your kvuser.ini could not be changed.\n%1: %2")
+                .arg(QDir::toNativeSeparators(profilePath()), result.error()),
             MessageIcon::Critical);
 }
 

@@ -1,8 +1,10 @@
 #include "profile/Backup.h"
 
-#include <QFile>
+#include "profile/FileAccess.h"
+#include "profile/ProfileEncoding.h"
+#include "profile/ProfileText.h"
+
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace parlomatic {
 
@@ -14,25 +16,33 @@ QString backupPathFor(const QString& profilePath) {
     return profilePath.chopped(qMin<qsizetype>(4, profilePath.size())) + QStringLiteral("1.bak");
 }
 
-Result copyFileAtomically(const QString& source, const QString& destination) {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return Result::failure(QStringLiteral("cannot read %1: %2").arg(source, in.errorString()));
-    const QByteArray content = in.readAll();
-    if (in.error() != QFileDevice::NoError)
-        return Result::failure(QStringLiteral("cannot read %1: %2").arg(source, in.errorString()));
-
-    QSaveFile out(destination);
-    if (!out.open(QIODevice::WriteOnly))
-        return Result::failure(QStringLiteral("cannot write %1: %2").arg(destination, out.errorString()));
-    if (out.write(content) != content.size() || !out.commit())
-        return Result::failure(QStringLiteral("cannot write %1: %2").arg(destination, out.errorString()));
-    return Result::success();
+Result writeFileAtomically(const QString& path, QByteArrayView bytes) {
+    const QString target = files::writeTarget(path);
+    files::WriterLock lock;
+    if (const Result locked = lock.acquire(QFileInfo(target).absolutePath()); !locked.ok())
+        return locked;
+    const files::Replacement replaced = files::replaceFile(target, bytes, [] { return true; });
+    return replaced.outcome == files::Replacement::Replaced ? Result::success() : Result::failure(replaced.error);
 }
 
-bool isPlausibleBackup(const QString& backupPath) {
-    const QFileInfo info(backupPath);
-    return info.isFile() && info.isReadable() && info.size() >= smallestPlausibleBackup;
+Result copyFileAtomically(const QString& source, const QString& destination) {
+    const files::FileRead in = files::readFile(source);
+    if (in.status == files::FileRead::Missing)
+        return Result::failure(QStringLiteral("The file to copy does not exist."));
+    if (in.status == files::FileRead::Failed)
+        return Result::failure(QStringLiteral("The file to copy cannot be used. %1").arg(in.error));
+    const files::FileRead existing = files::readFile(destination);
+    if (existing.status == files::FileRead::Read && existing.bytes == in.bytes)
+        return Result::success();
+    return writeFileAtomically(destination, in.bytes);
+}
+
+std::optional<QByteArray> plausibleBackup(const QString& backupPath) {
+    const files::FileRead backup = files::readFile(backupPath);
+    if (backup.status != files::FileRead::Read || backup.bytes.size() < smallestPlausibleBackup ||
+        !ProfileText(decodeProfile(backup.bytes).text).hasSection())
+        return std::nullopt;
+    return backup.bytes;
 }
 
 } // namespace parlomatic

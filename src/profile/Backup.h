@@ -2,7 +2,11 @@
 
 #include "profile/Result.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <optional>
 
 namespace parlomatic {
 
@@ -10,9 +14,16 @@ namespace parlomatic {
 // followed by "1.bak" (".../kvuser.ini" gives ".../kvuser1.bak").
 QString backupPathFor(const QString& profilePath);
 
-// Copies source over destination as a whole, atomically: the destination is
-// either the complete new copy or left exactly as it was. Fails when the
-// source cannot be read or the destination cannot be replaced.
+// Gives the file at path exactly bytes, whole or nothing: the complete new
+// content, synced to disk, replaces it in one rename, or it is left byte for
+// byte as it was and a failure says why (without naming the path). Holds the
+// lock our writers share. Owner, group and permissions of an existing file are kept.
+Result writeFileAtomically(const QString& path, QByteArrayView bytes);
+
+// Copies source over destination as a whole, as writeFileAtomically writes.
+// Fails when source is missing, is no regular file, is over 64 MB or cannot be
+// read whole. A destination that already holds the same bytes is not
+// rewritten: the outcome is the same as a copy.
 Result copyFileAtomically(const QString& source, const QString& destination);
 
 // Copies the profile to its backup, replacing an earlier backup.
@@ -20,7 +31,9 @@ inline Result MakeBackup(const QString& source, const QString& destination) {
     return copyFileAtomically(source, destination);
 }
 
-// A backup is worth restoring when it is a readable file of more than 10 bytes.
-bool isPlausibleBackup(const QString& backupPath);
+// The content of the backup when it is worth restoring: a regular file of more
+// than 10 bytes with at least one section header line (a binary or cut-off file
+// has none). nullopt otherwise.
+std::optional<QByteArray> plausibleBackup(const QString& backupPath);
 
 } // namespace parlomatic

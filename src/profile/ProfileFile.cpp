@@ -1,12 +1,14 @@
 #include "profile/ProfileFile.h"
 
+#include "profile/FileAccess.h"
+#include "profile/ProfileEncoding.h"
 #include "profile/ProfileText.h"
 #include "profile/Windows1252.h"
 
-#include <QDir>
-#include <QFile>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QThread>
 
 #include <algorithm>
 #include <optional>
@@ -39,6 +41,10 @@ QStringView keyAsParsed(QStringView key) {
     return key;
 }
 
+bool hasBlankAtAnEnd(QStringView name) {
+    return !name.isEmpty() && (isBlank(name.front()) || isBlank(name.back()));
+}
+
 bool hasLineBreakOrNul(QStringView text) {
     return text.contains(u'\r') || text.contains(u'\n') || text.contains(QChar(u'\0'));
 }
@@ -50,6 +56,12 @@ std::optional<QString> argumentProblem(QStringView section, QStringView key, QSt
         return u"The section name must not contain a line break or a NUL character."_s;
     if (section.contains(u']'))
         return u"The section name must not contain ']'."_s;
+    // Spaces around the names are dropped, as the profile functions drop them;
+    // a tab or vertical tab would be written but never found again.
+    if (hasBlankAtAnEnd(withoutSurroundingSpaces(section)))
+        return u"The section name must not begin or end with a tab or vertical tab."_s;
+    if (hasBlankAtAnEnd(withoutSurroundingSpaces(key)))
+        return u"The key must not begin or end with a tab or vertical tab."_s;
     if (hasLineBreakOrNul(key))
         return u"The key must not contain a line break or a NUL character."_s;
     const QStringView name = keyAsParsed(key);
@@ -64,8 +76,28 @@ std::optional<QString> argumentProblem(QStringView section, QStringView key, QSt
     return std::nullopt;
 }
 
-QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
+// How often a write reads the file again after another program changed it.
+constexpr int writeAttempts = 4;
+constexpr qint64 quietMs = 50;
+constexpr qint64 longestQuietWaitMs = 1000;
+
+// A save of the game truncates the file and writes it anew, perhaps in
+// pieces: a file changed moments ago may be half written, and writing our
+// change onto it would make the cut final. So it is read again until it has
+// not changed for quietMs. Our own last write is known and not waited for.
+files::FileRead readQuietFile(const QString& path, const files::FileStamp& ownWrite) {
+    QElapsedTimer waited;
+    waited.start();
+    while (true) {
+        files::FileRead read = files::readFile(path);
+        if (read.status != files::FileRead::Read || read.stamp == ownWrite)
+            return read;
+        const qint64 ageMs = (QDateTime::currentMSecsSinceEpoch() * 1000000 - read.stamp.modified) / 1000000;
+        // A time in the future (another clock, on a network drive) tells nothing.
+        if (ageMs < 0 || ageMs >= quietMs || waited.hasExpired(longestQuietWaitMs))
+            return read;
+        QThread::msleep(static_cast<unsigned long>(quietMs - ageMs));
+    }
 }
 
 } // namespace
@@ -76,14 +108,15 @@ QString ProfileFile::ReadEntry(const QString& section, const QString& key, const
         return {};
     const qsizetype longest = capacity - 1;
     if (!m_profilePath.isEmpty()) {
-        QFile file(m_profilePath);
-        if (file.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = file.readAll();
+        const files::FileRead file = files::readFile(m_profilePath);
+        if (file.status == files::FileRead::Read) {
+            const ProfileContent content = decodeProfile(file.bytes);
             const std::optional<QByteArrayView> value =
-                ProfileText(bytes).value(Windows1252::encode(withoutSurroundingSpaces(section)),
-                                         Windows1252::encode(withoutSurroundingSpaces(key)));
+                ProfileText(content.text)
+                    .value(encodeText(content.encoding, withoutSurroundingSpaces(section)),
+                           encodeText(content.encoding, withoutSurroundingSpaces(key)));
             if (value)
-                return Windows1252::decode(value->first(std::min(longest, value->size())));
+                return decodeText(content.encoding, *value).left(longest);
         }
     }
     QStringView fallback = defaultValue;
@@ -100,43 +133,50 @@ Result ProfileFile::WriteEntry(const QString& section, const QString& key, const
     if (m_profilePath.isEmpty())
         return Result::failure(u"No profile file is given."_s);
 
-    const QFileInfo info(m_profilePath);
-    const QFileInfo folder(info.absolutePath());
+    const QString target = files::writeTarget(m_profilePath);
+    const QFileInfo folder(QFileInfo(target).absolutePath());
     if (!folder.isDir())
-        return Result::failure((folder.exists() ? u"\"%1\" is not a folder."_s : u"The folder \"%1\" does not exist."_s)
-                                   .arg(shown(folder.filePath())));
+        return Result::failure(folder.exists() ? u"The folder it should be in is not a folder."_s
+                                               : u"The folder it should be in does not exist."_s);
 
-    QByteArray before;
-    if (info.exists()) {
-        if (!info.isFile())
-            return Result::failure(u"\"%1\" is not a file."_s.arg(shown(m_profilePath)));
+    files::WriterLock lock;
+    if (const Result locked = lock.acquire(folder.filePath()); !locked.ok())
+        return locked;
+    for (int attempt = 0; attempt < writeAttempts; ++attempt) {
+        const files::FileRead read = readQuietFile(target, m_lastWritten);
         // Without the whole old content the rest of the file would be lost, so nothing is written.
-        QFile file(m_profilePath);
-        if (!file.open(QIODevice::ReadOnly))
-            return Result::failure(
-                u"The profile \"%1\" cannot be read: %2"_s.arg(shown(m_profilePath), file.errorString()));
-        before = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return Result::failure(
-                u"The profile \"%1\" cannot be read: %2"_s.arg(shown(m_profilePath), file.errorString()));
+        if (read.status == files::FileRead::Failed)
+            return Result::failure(read.error);
+        const ProfileContent content = decodeProfile(read.bytes);
+        if (encodeProfile(content.encoding, content.text) != read.bytes)
+            return Result::failure(u"It is UTF-16 text that could not be written back exactly (an odd number of "
+                                   u"bytes or a broken character); it was left as it is."_s);
+        const QByteArray after = ProfileText(content.text)
+                                     .withValue(encodeText(content.encoding, withoutSurroundingSpaces(section)),
+                                                encodeText(content.encoding, withoutSurroundingSpaces(key)),
+                                                encodeText(content.encoding, value));
+        // The entry already holds exactly this value: leave the file and its time stamp alone.
+        if (after == content.text)
+            return Result::success();
+
+        // The game may have saved the file since it was read: then the new
+        // content would throw its change away.
+        const auto stillAsRead = [&] {
+            if (m_beforeReplace)
+                m_beforeReplace();
+            return files::readFile(target).sameAs(read);
+        };
+        const files::Replacement replaced =
+            files::replaceFile(target, encodeProfile(content.encoding, after), stillAsRead);
+        if (replaced.outcome == files::Replacement::Replaced) {
+            m_lastWritten = replaced.stamp;
+            return Result::success();
+        }
+        if (replaced.outcome == files::Replacement::Failed)
+            return Result::failure(replaced.error);
     }
-
-    const QByteArray after =
-        ProfileText(before).withValue(Windows1252::encode(withoutSurroundingSpaces(section)),
-                                      Windows1252::encode(withoutSurroundingSpaces(key)), Windows1252::encode(value));
-    // The entry already holds exactly this value: leave the file and its time stamp alone.
-    if (after == before)
-        return Result::success();
-
-    // The new content goes to a temporary file beside the profile, which then replaces it in one rename.
-    QSaveFile file(m_profilePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return Result::failure(
-            u"The profile \"%1\" cannot be written: %2"_s.arg(shown(m_profilePath), file.errorString()));
-    if (file.write(after) != after.size() || !file.commit())
-        return Result::failure(
-            u"The profile \"%1\" cannot be written: %2"_s.arg(shown(m_profilePath), file.errorString()));
-    return Result::success();
+    return Result::failure(u"Another program kept changing it while it was being written; it was left as that "
+                           u"program wrote it."_s);
 }
 
 } // namespace parlomatic

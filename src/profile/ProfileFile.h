@@ -1,9 +1,11 @@
 #pragma once
 
+#include "profile/FileAccess.h"
 #include "profile/Result.h"
 
 #include <QString>
 
+#include <functional>
 #include <utility>
 
 namespace parlomatic {
@@ -23,24 +25,51 @@ public:
     // A missing file, section or key gives defaultValue without its trailing
     // blanks (also cut to capacity - 1). capacity <= 0 gives an empty text.
     // "Key=" gives an empty text, not the default. A file that cannot be read
-    // counts as missing. Text is converted from Windows-1252.
+    // counts as missing, as does anything but a regular file (or a link to
+    // one) and a file over 64 MB. Text is converted from Windows-1252, or from
+    // UTF-16 when the file starts with a UTF-16 byte-order mark.
     QString ReadEntry(const QString& section, const QString& key, const QString& defaultValue, int capacity) const;
 
     // Gives key in section the value: replaces the value of the first matching
     // entry in place, or inserts the entry after the section's last entry, or
-    // appends the section. Every other byte of the file stays as it was. The
-    // file is replaced atomically. Fails, writing nothing, for names or values
-    // holding CR, LF or NUL, a section holding ']', an empty key, a key holding
-    // '=' or starting with ';' or '[', a missing folder, or an unwritable file;
-    // also when the existing file cannot be read, as its content would be lost.
-    // The surrounding blanks of section and key are not written. Writing the
-    // value an entry already has leaves the file untouched. Lines created end
-    // like the file's own lines. Text is converted to Windows-1252, with '?'
-    // for characters it cannot hold.
+    // appends the section. Every other byte of the file stays as it was.
+    //
+    // The write is whole or nothing: the complete new content, synced to disk,
+    // replaces the file in one rename, or the file is left byte for byte as it
+    // was and a failure is returned (full disk, write or sync error, read-only
+    // file, missing folder, a folder or special file in its place, a file over
+    // 64 MB, a file that cannot be read whole, as its content would be lost).
+    // Owner, group and permissions are kept. Only a folder that refuses new
+    // files while the file is writable makes it rewrite the file in place.
+    //
+    // Across the read and the rename it holds the lock that our other writers
+    // take. A file changed in the last moments may be in the middle of a save
+    // by the game, so it is read once it has been quiet for 50 ms (waiting at
+    // most a second). If another program changed the file between the read and
+    // the rename, the file is read again and the one change made anew, a few
+    // times; then it fails and leaves the file as the other program wrote it.
+    //
+    // Also fails, writing nothing, for names or values holding CR, LF or NUL,
+    // a section holding ']', an empty key, a key holding '=' or starting with
+    // ';' or '[', and a section or key that begins or ends with a tab or a
+    // vertical tab (it could never be found again). The surrounding spaces of
+    // section and key are not written. Writing the value an entry already has
+    // leaves the file untouched. Lines created end like the file's own lines.
+    // Text is converted to Windows-1252, with '?' for characters it cannot
+    // hold; a UTF-16 file stays UTF-16 with its byte-order mark, and one that
+    // could not be written back exactly (odd length, broken surrogates) is
+    // not written. Failure reasons do not name the path.
     Result WriteEntry(const QString& section, const QString& key, const QString& value) const;
+
+    // For tests: called during each write after the file was read and just
+    // before the new content is checked against it and takes its place.
+    void setBeforeReplace(std::function<void()> hook) { m_beforeReplace = std::move(hook); }
 
 private:
     QString m_profilePath;
+    std::function<void()> m_beforeReplace;
+    // The file as this object last wrote it: a fresh file of our own is no save in progress.
+    mutable files::FileStamp m_lastWritten;
 };
 
 } // namespace parlomatic

@@ -79,6 +79,14 @@ private:
     qsizetype m_nextLf = -1;
 };
 
+// Where the line's content starts after blanks; line.end for a blank line.
+qsizetype firstNonBlank(QByteArrayView bytes, const Line& line) {
+    qsizetype p = line.begin;
+    while (p < line.end && isBlank(bytes[p]))
+        ++p;
+    return p;
+}
+
 } // namespace
 
 struct ProfileText::Location {
@@ -97,9 +105,7 @@ ProfileText::Location ProfileText::locate(QByteArrayView section, QByteArrayView
     LineScanner lines(m_bytes, m_start);
     Line line;
     while (lines.next(line)) {
-        qsizetype p = line.begin;
-        while (p < line.end && isBlank(m_bytes[p]))
-            ++p;
+        const qsizetype p = firstNonBlank(m_bytes, line);
         if (p == line.end)
             continue;
         const QByteArrayView text = m_bytes.sliced(p, line.end - p);
@@ -139,6 +145,17 @@ std::optional<QByteArrayView> ProfileText::value(QByteArrayView section, QByteAr
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.sliced(1, value.size() - 2);
     return value;
+}
+
+bool ProfileText::hasSection() const {
+    LineScanner lines(m_bytes, m_start);
+    Line line;
+    while (lines.next(line)) {
+        const qsizetype p = firstNonBlank(m_bytes, line);
+        if (p < line.end && m_bytes[p] == '[')
+            return true;
+    }
+    return false;
 }
 
 QByteArrayView ProfileText::lineEnd() const {

@@ -39,6 +39,9 @@ public:
     // names and values: this function does not check them.
     QByteArray withValue(QByteArrayView section, QByteArrayView key, QByteArrayView value) const;
 
+    // True when some line opens a section: a binary or cut-off file holds none.
+    bool hasSection() const;
+
 private:
     struct Location;
     Location locate(QByteArrayView section, QByteArrayView key) const;

@@ -198,7 +198,8 @@ void TestEditorCommands::restoreRefused() {
     TempProfile profile(gameProfile("BotPack.VoiceBoss"));
     const CliRun result = run(profile, {u"restore"_s});
     QCOMPARE(result.exitCode, 1);
-    QVERIFY(result.out.contains(u"seems to be defect"_s));
+    QVERIFY(result.err.contains(u"seems to be defect"_s));
+    QVERIFY(result.out.isEmpty());
 }
 
 void TestEditorCommands::bindReplacesCommandOnlyWhenTold() {

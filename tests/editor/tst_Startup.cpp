@@ -46,6 +46,9 @@ private slots:
     void restoreChecksBackupSize_data();
     void restoreChecksBackupSize();
     void restoreWithDeletedBackup();
+    void restoreRefusesBackupWithoutSection_data();
+    void restoreRefusesBackupWithoutSection();
+    void sameBackupIsNotRewritten();
     void restoreIntoReadOnlyProfile();
     void restoringTwiceGivesStartState();
     void profileBesideLinkThenTarget();
@@ -239,6 +242,40 @@ void TestStartup::restoreWithDeletedBackup() {
     tool.Restore_ini_Click();
     QCOMPARE(interaction.messages, QList<MessageRequest>{plainMessage(defect)});
     QCOMPARE(profile.read(), current);
+}
+
+void TestStartup::restoreRefusesBackupWithoutSection_data() {
+    QTest::addColumn<QByteArray>("backup");
+    static const char binary[] = "\x00\x01\x02\xFF\xFE\x80\x00\x00 binary junk \x7F";
+    QTest::newRow("binary") << QByteArray(binary, sizeof binary - 1);
+    QTest::newRow("cut off before the first section") << QByteArray("; Profile written by the game\r\nKey=1");
+}
+
+void TestStartup::restoreRefusesBackupWithoutSection() {
+    QFETCH(QByteArray, backup);
+    TempProfile profile(gameProfile("BotPack.VoiceBoss"));
+    ScriptedInteraction interaction;
+    SpeechTool tool(interaction);
+    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
+    writeFile(tool.backupPath(), backup);
+    const QByteArray current = profile.read();
+    tool.Restore_ini_Click();
+    QCOMPARE(interaction.messages, QList<MessageRequest>{plainMessage(defect)});
+    QCOMPARE(profile.read(), current);
+}
+
+// A backup that already holds the profile's bytes is left as it is.
+void TestStartup::sameBackupIsNotRewritten() {
+    TempProfile profile(gameProfile("BotPack.VoiceBoss"));
+    ScriptedInteraction interaction;
+    SpeechTool first(interaction);
+    QVERIFY(first.Form_Load({profile.dir()}, u"/"_s));
+    const QDateTime modified = QFileInfo(first.backupPath()).fileTime(QFileDevice::FileModificationTime);
+    QThread::msleep(20);
+    SpeechTool second(interaction);
+    QVERIFY(second.Form_Load({profile.dir()}, u"/"_s));
+    QCOMPARE(QFileInfo(second.backupPath()).fileTime(QFileDevice::FileModificationTime), modified);
+    QVERIFY(interaction.messages.isEmpty());
 }
 
 void TestStartup::restoreIntoReadOnlyProfile() {

@@ -1,0 +1,66 @@
+#include "profile/FileAccessDetail.h"
+
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <algorithm>
+
+namespace parlomatic::files {
+
+QString writeTarget(const QString& path) {
+    const QFileInfo info(path);
+    return info.isSymbolicLink() && info.exists() ? info.canonicalFilePath() : path;
+}
+
+namespace detail {
+
+FileRead failedRead(const QString& reason) {
+    FileRead read;
+    read.status = FileRead::Failed;
+    read.error = reason;
+    return read;
+}
+
+QString tooLargeReason() {
+    return QStringLiteral("It is larger than 64 MB, far too large for a profile.");
+}
+
+QString cannotRead(const QString& systemReason) {
+    return QStringLiteral("It cannot be read: %1.").arg(systemReason);
+}
+
+QString randomSuffix() {
+    // Lower case only: Windows folders do not tell the case of names apart.
+    static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
+    return suffix;
+}
+
+FileRead readToEnd(qint64 expectedSize, const std::function<qint64(char* into, qint64 room)>& readSome,
+                   const std::function<QString()>& errorText) {
+    FileRead read;
+    read.status = FileRead::Read;
+    read.bytes.resize(static_cast<qsizetype>(expectedSize) + 1);
+    qsizetype total = 0;
+    while (true) {
+        if (total == read.bytes.size()) {
+            if (total > sizeLimit)
+                return failedRead(tooLargeReason());
+            read.bytes.resize(std::min<qsizetype>(total * 2 + 4096, sizeLimit + 1));
+        }
+        const qint64 got = readSome(read.bytes.data() + total, read.bytes.size() - total);
+        if (got < 0)
+            return failedRead(cannotRead(errorText()));
+        if (got == 0)
+            break;
+        total += got;
+    }
+    read.bytes.truncate(total);
+    return read;
+}
+
+} // namespace detail
+
+} // namespace parlomatic::files

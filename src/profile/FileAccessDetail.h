@@ -1,0 +1,24 @@
+#pragma once
+
+#include "profile/FileAccess.h"
+
+#include <functional>
+
+// What the Unix and the Windows side of FileAccess share.
+namespace parlomatic::files::detail {
+
+FileRead failedRead(const QString& reason);
+QString tooLargeReason();
+QString cannotRead(const QString& systemReason);
+// Six random letters or digits for a temporary file's name.
+QString randomSuffix();
+
+// Reads an open file to its end through readSome, which returns the number of
+// bytes it read, 0 at the end, or -1 on an error (then described by
+// errorText()). expectedSize is the file's size before the read: one byte more
+// is asked for, so that a file that grows, or a special file that claims a
+// size of 0 and never ends, is seen. Fails beyond sizeLimit. The stamp is not set.
+FileRead readToEnd(qint64 expectedSize, const std::function<qint64(char* into, qint64 room)>& readSome,
+                   const std::function<QString()>& errorText);
+
+} // namespace parlomatic::files::detail
