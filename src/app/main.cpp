@@ -1,4 +1,5 @@
 #include "editor/SpeechTool.h"
+#include "ui/Pictures.h"
 #include "ui/QtUserInteraction.h"
 #include "ui/SpeechToolWindow.h"
 
@@ -9,7 +10,7 @@ using namespace parlomatic;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    app.setWindowIcon(QIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
+    app.setWindowIcon(pngIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
 
     QtUserInteraction interaction;
     SpeechTool tool(interaction);

@@ -1,5 +1,6 @@
 #include "profile/ProfileFile.h"
 
+#include "profile/ProfileIndex.h"
 #include "profile/ProfileText.h"
 #include "profile/Windows1252.h"
 
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -68,24 +70,57 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+// The whole file, or nothing when it cannot be read.
+std::optional<QByteArray> readProfileBytes(const QString& path) {
+    if (path.isEmpty())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
 } // namespace
+
+struct ProfileReadCache {
+    int openScopes = 0;
+    std::optional<ProfileIndex> index;
+};
+
+ProfileFile::ProfileFile(QString profilePath)
+    : m_profilePath(std::move(profilePath)), m_cache(std::make_shared<ProfileReadCache>()) {}
+
+ProfileFile::ReadScope::ReadScope(const ProfileFile& profile) : m_cache(profile.m_cache) {
+    ++m_cache->openScopes;
+    m_cache->index.reset();
+}
+
+ProfileFile::ReadScope::~ReadScope() {
+    if (--m_cache->openScopes == 0)
+        m_cache->index.reset();
+}
 
 QString ProfileFile::ReadEntry(const QString& section, const QString& key, const QString& defaultValue,
                                int capacity) const {
     if (capacity <= 0)
         return {};
     const qsizetype longest = capacity - 1;
-    if (!m_profilePath.isEmpty()) {
-        QFile file(m_profilePath);
-        if (file.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = file.readAll();
-            const std::optional<QByteArrayView> value =
-                ProfileText(bytes).value(Windows1252::encode(withoutSurroundingSpaces(section)),
-                                         Windows1252::encode(withoutSurroundingSpaces(key)));
-            if (value)
-                return Windows1252::decode(value->first(std::min(longest, value->size())));
-        }
+    const QByteArray sectionBytes = Windows1252::encode(withoutSurroundingSpaces(section));
+    const QByteArray keyBytes = Windows1252::encode(withoutSurroundingSpaces(key));
+    std::optional<QByteArrayView> value;
+    QByteArray fileBytes; // what value points into, outside a scope
+    if (m_cache->openScopes > 0) {
+        // An unreadable file is indexed as empty: it counts as missing for every read of the scope.
+        if (!m_cache->index)
+            m_cache->index.emplace(readProfileBytes(m_profilePath).value_or(QByteArray()));
+        value = m_cache->index->value(sectionBytes, keyBytes);
+    } else if (std::optional<QByteArray> read = readProfileBytes(m_profilePath)) {
+        fileBytes = std::move(*read);
+        value = ProfileText(fileBytes).value(sectionBytes, keyBytes);
     }
+    if (value)
+        return Windows1252::decode(value->first(std::min(longest, value->size())));
+
     QStringView fallback = defaultValue;
     while (fallback.endsWith(u' '))
         fallback.chop(1);
@@ -95,6 +130,9 @@ QString ProfileFile::ReadEntry(const QString& section, const QString& key, const
 }
 
 Result ProfileFile::WriteEntry(const QString& section, const QString& key, const QString& value) const {
+    // What was read may be out of date from here on, whatever the outcome.
+    std::optional<ProfileIndex> readBefore;
+    readBefore.swap(m_cache->index);
     if (const std::optional<QString> problem = argumentProblem(section, key, value))
         return Result::failure(*problem);
     if (m_profilePath.isEmpty())
@@ -125,8 +163,12 @@ Result ProfileFile::WriteEntry(const QString& section, const QString& key, const
         ProfileText(before).withValue(Windows1252::encode(withoutSurroundingSpaces(section)),
                                       Windows1252::encode(withoutSurroundingSpaces(key)), Windows1252::encode(value));
     // The entry already holds exactly this value: leave the file and its time stamp alone.
-    if (after == before)
+    if (after == before) {
+        // The file is as it was read: what was read still holds.
+        if (readBefore && readBefore->bytes() == before)
+            m_cache->index.swap(readBefore);
         return Result::success();
+    }
 
     // The new content goes to a temporary file beside the profile, which then replaces it in one rename.
     QSaveFile file(m_profilePath);
