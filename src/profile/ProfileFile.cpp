@@ -91,8 +91,9 @@ ProfileFile::ProfileFile(QString profilePath)
     : m_profilePath(std::move(profilePath)), m_cache(std::make_shared<ProfileReadCache>()) {}
 
 ProfileFile::ReadScope::ReadScope(const ProfileFile& profile) : m_cache(profile.m_cache) {
-    ++m_cache->openScopes;
-    m_cache->index.reset();
+    // A refresh sees the file as it is when it starts; a nested one goes on with what was read.
+    if (m_cache->openScopes++ == 0)
+        m_cache->index.reset();
 }
 
 ProfileFile::ReadScope::~ReadScope() {

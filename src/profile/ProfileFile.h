@@ -21,9 +21,10 @@ public:
 
     // While a scope is open, the reads through this ProfileFile (and its copies)
     // come from one read of the file, made by the first of them: the file as it
-    // is when the scope opens, or right after the last write. Every WriteEntry
-    // drops what was read (one that leaves the file as read keeps it), and so
-    // does opening a scope, nested or not. Closing the outermost scope drops it too.
+    // is when the outermost scope opens, or right after the last write. Every
+    // WriteEntry drops what was read (one that finds the file as read and leaves
+    // it so keeps it). Opening and closing the outermost scope drop it too, so
+    // no scope sees what an earlier one read.
     class ReadScope {
     public:
         explicit ReadScope(const ProfileFile& profile);

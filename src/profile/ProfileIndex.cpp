@@ -2,58 +2,83 @@
 
 #include "profile/ProfileLines.h"
 
+#include <bit>
 #include <utility>
 
 namespace parlomatic {
 
 using namespace profilelines;
 
-std::size_t ProfileIndex::FoldedHash::operator()(QByteArrayView name) const {
-    // FNV-1a over the lower-case bytes.
-    std::size_t hash = 14695981039346656037ull;
+namespace {
+
+// FNV-1a over the lower-case bytes, then the header number mixed in.
+std::uint32_t foldedHash(QByteArrayView name, std::int32_t header) {
+    std::uint32_t hash = 2166136261u;
     for (const char c : name) {
         hash ^= static_cast<unsigned char>(asciiLower(c));
-        hash *= 1099511628211ull;
+        hash *= 16777619u;
     }
-    return hash;
+    return hash ^ (static_cast<std::uint32_t>(header) * 0x9E3779B9u);
 }
 
-bool ProfileIndex::FoldedEqual::operator()(QByteArrayView a, QByteArrayView b) const {
-    return sameName(a, b);
+} // namespace
+
+void ProfileIndex::NameTable::build(const std::vector<Named>& items, bool byHeader) {
+    m_byHeader = byHeader;
+    // At most half full, so that probe runs stay short.
+    m_slots.assign(std::bit_ceil(std::max<std::size_t>(8, 2 * items.size())), -1);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (find(items, items[i]))
+            continue;
+        std::size_t slot = items[i].hash & (m_slots.size() - 1);
+        while (m_slots[slot] >= 0)
+            slot = (slot + 1) & (m_slots.size() - 1);
+        m_slots[slot] = static_cast<std::int32_t>(i);
+    }
 }
 
-std::size_t ProfileIndex::EntryNameHash::operator()(const EntryName& name) const {
-    return FoldedHash()(name.key) ^ (static_cast<std::size_t>(name.section) * 0x9E3779B97F4A7C15ull);
+const ProfileIndex::Named* ProfileIndex::NameTable::find(const std::vector<Named>& items, const Named& wanted) const {
+    if (m_slots.empty())
+        return nullptr;
+    for (std::size_t slot = wanted.hash & (m_slots.size() - 1); m_slots[slot] >= 0;
+         slot = (slot + 1) & (m_slots.size() - 1)) {
+        const Named& item = items[static_cast<std::size_t>(m_slots[slot])];
+        if (item.hash == wanted.hash && (!m_byHeader || item.header == wanted.header) &&
+            sameName(item.name, wanted.name))
+            return &item;
+    }
+    return nullptr;
 }
 
 ProfileIndex::ProfileIndex(QByteArray bytes) : m_bytes(std::move(bytes)) {
     const QByteArrayView all(m_bytes);
-    // The number of the section the lines belong to; -1 before the first header
-    // and in every later section of a name already seen, whose entries are never read.
-    int current = -1;
-    int sectionCount = 0;
     LineScanner lines(all, contentStart(all));
     Line line;
     while (lines.next(line)) {
         const LineMeaning meaning = meaningOf(all, line);
+        const auto header = static_cast<std::int32_t>(m_headers.size());
         if (meaning.kind == LineMeaning::Header) {
-            const auto [at, added] = m_sections.try_emplace(meaning.name, sectionCount);
-            current = added ? sectionCount++ : -1;
-        } else if (meaning.kind == LineMeaning::Entry && current >= 0) {
-            m_entries.try_emplace(EntryName{current, meaning.name},
-                                  all.sliced(meaning.valueBegin, line.end - meaning.valueBegin));
+            m_headers.push_back({foldedHash(meaning.name, 0), header, meaning.name, {}});
+        } else if (meaning.kind == LineMeaning::Entry && header > 0) {
+            // Entries before the first header belong to no section and are never read.
+            m_entries.push_back({foldedHash(meaning.name, header - 1), header - 1, meaning.name,
+                                 all.sliced(meaning.valueBegin, line.end - meaning.valueBegin)});
         }
     }
+    // An entry is found under the number of its section's header; that of the
+    // first section of a name is the only one a lookup uses.
+    m_sections.build(m_headers, false);
+    m_keys.build(m_entries, true);
 }
 
 std::optional<QByteArrayView> ProfileIndex::value(QByteArrayView section, QByteArrayView key) const {
-    const auto foundSection = m_sections.find(section);
-    if (foundSection == m_sections.end())
+    const Named* header = m_sections.find(m_headers, {foldedHash(section, 0), 0, section, {}});
+    if (!header)
         return std::nullopt;
-    const auto foundEntry = m_entries.find(EntryName{foundSection->second, key});
-    if (foundEntry == m_entries.end())
+    const Named* entry = m_keys.find(m_entries, {foldedHash(key, header->header), header->header, key, {}});
+    if (!entry)
         return std::nullopt;
-    return readValue(foundEntry->second);
+    return readValue(entry->rawValue);
 }
 
 } // namespace parlomatic

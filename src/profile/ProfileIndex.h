@@ -3,8 +3,9 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <cstdint>
 #include <optional>
-#include <unordered_map>
+#include <vector>
 
 namespace parlomatic {
 
@@ -24,29 +25,33 @@ public:
     std::optional<QByteArrayView> value(QByteArrayView section, QByteArrayView key) const;
 
 private:
-    // Hashing and equality of names without regard to ASCII case.
-    struct FoldedHash {
-        std::size_t operator()(QByteArrayView name) const;
+    // A section header or an entry line, in file order.
+    struct Named {
+        std::uint32_t hash;  // of the name without regard to case; an entry's also mixes in its header
+        std::int32_t header; // the number of the section header it is, or that it follows
+        QByteArrayView name;
+        QByteArrayView rawValue; // entries: after '=' up to the line end
     };
-    struct FoldedEqual {
-        bool operator()(QByteArrayView a, QByteArrayView b) const;
-    };
-    struct EntryName {
-        int section;
-        QByteArrayView key;
-        bool operator==(const EntryName& other) const {
-            return section == other.section && FoldedEqual()(key, other.key);
-        }
-    };
-    struct EntryNameHash {
-        std::size_t operator()(const EntryName& name) const;
+
+    // Open addressing over positions in a list of Named, the first of equal names winning.
+    class NameTable {
+    public:
+        // Indexes the items, the first of equal names winning. Names are equal
+        // when their texts are and, with byHeader, their headers too.
+        void build(const std::vector<Named>& items, bool byHeader);
+        // The indexed item named name (under header, with byHeader), or null.
+        const Named* find(const std::vector<Named>& items, const Named& wanted) const;
+
+    private:
+        std::vector<std::int32_t> m_slots; // item positions; -1 for none
+        bool m_byHeader = false;
     };
 
     QByteArray m_bytes;
-    // The number of the first section of each name.
-    std::unordered_map<QByteArrayView, int, FoldedHash, FoldedEqual> m_sections;
-    // The raw value (after '=' up to the line end) of the first entry of each key in those sections.
-    std::unordered_map<EntryName, QByteArrayView, EntryNameHash> m_entries;
+    std::vector<Named> m_headers;
+    std::vector<Named> m_entries;
+    NameTable m_sections;
+    NameTable m_keys;
 };
 
 } // namespace parlomatic
