@@ -11,9 +11,12 @@ namespace {
 // only those spares the font matching a search for each missing one; with
 // none installed the style hint picks the font.
 QStringList installed(const QStringList& choices) {
+    // One look at the installed families: asking for each name on its own
+    // (QFontDatabase::hasFamily) resolves aliases, which costs more than the matching saved.
+    const QStringList families = QFontDatabase::families();
     QStringList found;
     for (const QString& family : choices) {
-        if (QFontDatabase::hasFamily(family))
+        if (families.contains(family, Qt::CaseInsensitive))
             found.append(family);
     }
     return found;
