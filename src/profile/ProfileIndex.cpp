@@ -1,6 +1,7 @@
 #include "profile/ProfileIndex.h"
 
 #include "profile/ProfileLines.h"
+#include "profile/ProfileText.h"
 
 #include <bit>
 #include <utility>
@@ -50,7 +51,10 @@ const ProfileIndex::Named* ProfileIndex::NameTable::find(const std::vector<Named
     return nullptr;
 }
 
-ProfileIndex::ProfileIndex(QByteArray bytes) : m_bytes(std::move(bytes)) {
+ProfileIndex::ProfileIndex(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+
+void ProfileIndex::build() {
+    m_built = true;
     const QByteArrayView all(m_bytes);
     LineScanner lines(all, contentStart(all));
     Line line;
@@ -71,7 +75,12 @@ ProfileIndex::ProfileIndex(QByteArray bytes) : m_bytes(std::move(bytes)) {
     m_keys.build(m_entries, true);
 }
 
-std::optional<QByteArrayView> ProfileIndex::value(QByteArrayView section, QByteArrayView key) const {
+std::optional<QByteArrayView> ProfileIndex::value(QByteArrayView section, QByteArrayView key) {
+    if (!m_built) {
+        if (m_lookups++ < 2)
+            return ProfileText(m_bytes).value(section, key);
+        build();
+    }
     const Named* header = m_sections.find(m_headers, {foldedHash(section, 0), 0, section, {}});
     if (!header)
         return std::nullopt;

@@ -10,7 +10,9 @@
 namespace parlomatic {
 
 // The sections and entries of a profile file's bytes, found in one pass, so
-// that any number of lookups costs no further scan. Answers exactly as
+// that any number of lookups costs no further scan. The first two lookups
+// only scan for their entry, as ProfileText does; the third builds the index,
+// so that a few lookups cost no more than a few scans. Answers exactly as
 // ProfileText::value does: only the first section of a name is searched, the
 // first entry of a key in it wins, names are compared without regard to ASCII
 // case, a UTF-8 byte-order mark is skipped, lines end with CR LF, LF or CR.
@@ -22,7 +24,7 @@ public:
     const QByteArray& bytes() const { return m_bytes; }
 
     // As ProfileText(bytes()).value(section, key); the view points into bytes().
-    std::optional<QByteArrayView> value(QByteArrayView section, QByteArrayView key) const;
+    std::optional<QByteArrayView> value(QByteArrayView section, QByteArrayView key);
 
 private:
     // A section header or an entry line, in file order.
@@ -47,7 +49,11 @@ private:
         bool m_byHeader = false;
     };
 
+    void build();
+
     QByteArray m_bytes;
+    int m_lookups = 0;
+    bool m_built = false;
     std::vector<Named> m_headers;
     std::vector<Named> m_entries;
     NameTable m_sections;

@@ -164,9 +164,10 @@ void ProfileReadTest::readEntry() {
 
     const ProfileFile profile(path);
     QCOMPARE(profile.ReadEntry(section, key, defaultValue, capacity), expected);
-    // Within a read scope the same reads come from the file's index: the first builds it, the second uses it.
+    // Within a read scope the same reads come from one read of the file: the first two scan it, the third
+    // builds its index, the fourth uses it.
     const ProfileFile::ReadScope scope(profile);
-    for (int pass = 0; pass < 2; ++pass)
+    for (int pass = 0; pass < 4; ++pass)
         QCOMPARE(profile.ReadEntry(section, key, defaultValue, capacity), expected);
 }
 
