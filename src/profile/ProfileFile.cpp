@@ -84,6 +84,8 @@ std::optional<QByteArray> readProfileBytes(const QString& path) {
 
 struct ProfileReadCache {
     int openScopes = 0;
+    // The index holds the file as it is in this scope: read in it, or found equal to a read made in it.
+    bool current = false;
     std::optional<ProfileIndex> index;
 };
 
@@ -93,12 +95,11 @@ ProfileFile::ProfileFile(QString profilePath)
 ProfileFile::ReadScope::ReadScope(const ProfileFile& profile) : m_cache(profile.m_cache) {
     // A refresh sees the file as it is when it starts; a nested one goes on with what was read.
     if (m_cache->openScopes++ == 0)
-        m_cache->index.reset();
+        m_cache->current = false;
 }
 
 ProfileFile::ReadScope::~ReadScope() {
-    if (--m_cache->openScopes == 0)
-        m_cache->index.reset();
+    --m_cache->openScopes;
 }
 
 QString ProfileFile::ReadEntry(const QString& section, const QString& key, const QString& defaultValue,
@@ -111,9 +112,14 @@ QString ProfileFile::ReadEntry(const QString& section, const QString& key, const
     std::optional<QByteArrayView> value;
     QByteArray fileBytes; // what value points into, outside a scope
     if (m_cache->openScopes > 0) {
-        // An unreadable file is indexed as empty: it counts as missing for every read of the scope.
-        if (!m_cache->index)
-            m_cache->index.emplace(readProfileBytes(m_profilePath).value_or(QByteArray()));
+        if (!m_cache->current) {
+            // An unreadable file is indexed as empty: it counts as missing for every read of the scope.
+            QByteArray read = readProfileBytes(m_profilePath).value_or(QByteArray());
+            // The index of an earlier scope still holds when the file has not changed since.
+            if (!m_cache->index || m_cache->index->bytes() != read)
+                m_cache->index.emplace(std::move(read));
+            m_cache->current = true;
+        }
         value = m_cache->index->value(sectionBytes, keyBytes);
     } else if (std::optional<QByteArray> read = readProfileBytes(m_profilePath)) {
         fileBytes = std::move(*read);
@@ -134,6 +140,7 @@ Result ProfileFile::WriteEntry(const QString& section, const QString& key, const
     // What was read may be out of date from here on, whatever the outcome.
     std::optional<ProfileIndex> readBefore;
     readBefore.swap(m_cache->index);
+    m_cache->current = false;
     if (const std::optional<QString> problem = argumentProblem(section, key, value))
         return Result::failure(*problem);
     if (m_profilePath.isEmpty())
@@ -165,9 +172,11 @@ Result ProfileFile::WriteEntry(const QString& section, const QString& key, const
                                       Windows1252::encode(withoutSurroundingSpaces(key)), Windows1252::encode(value));
     // The entry already holds exactly this value: leave the file and its time stamp alone.
     if (after == before) {
-        // The file is as it was read: what was read still holds.
-        if (readBefore && readBefore->bytes() == before)
+        // The file is as it was read: what was read holds, in a scope from now on.
+        if (readBefore && readBefore->bytes() == before) {
             m_cache->index.swap(readBefore);
+            m_cache->current = m_cache->openScopes > 0;
+        }
         return Result::success();
     }
 

@@ -23,8 +23,8 @@ public:
     // come from one read of the file, made by the first of them: the file as it
     // is when the outermost scope opens, or right after the last write. Every
     // WriteEntry drops what was read (one that finds the file as read and leaves
-    // it so keeps it). Opening and closing the outermost scope drop it too, so
-    // no scope sees what an earlier one read.
+    // it so keeps it). Each outermost scope reads the file again; the index of
+    // the bytes is kept between scopes and reused when they are the same.
     class ReadScope {
     public:
         explicit ReadScope(const ProfileFile& profile);
