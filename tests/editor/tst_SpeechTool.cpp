@@ -6,6 +6,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/TempProfile.h"
 
+#include <QFileInfo>
 #include <QSet>
 #include <QtTest>
 
@@ -86,6 +87,7 @@ private slots:
     void choosingCurrentVoicepackDoesNotRebuild();
     void choosingNoVoicepackWritesNothing();
     void noteShownAfterProfileChangedUnderneath();
+    void refreshSeesInPlaceRewriteByAnotherProgram();
     void captionsAfterStart_data();
     void captionsAfterStart();
     void splashUnloadResetsProductLine();
@@ -454,6 +456,23 @@ void TestSpeechTool::noteShownAfterProfileChangedUnderneath() {
     QCOMPARE(s.interaction.messages.first().title, u"Ned Flanders Voicepack"_s);
     QCOMPARE(s.tool.all_taunts().count(), 37);
     QCOMPARE(s.tool.voicepack().count(), 15);
+}
+
+// Another program rewrites the profile in place between two refreshes: same
+// size, same time stamp. The next refresh shows what the file holds now.
+void TestSpeechTool::refreshSeesInPlaceRewriteByAnotherProgram() {
+    Started s(gameProfile("BotPack.VoiceBoss"));
+    QVERIFY(keyItem(s.tool, u"F1"_s).startsWith(u"F1: ViewPlayerNum 0"_s));
+    QByteArray content = s.profile.read();
+    content.replace("ViewPlayerNum 0", "ViewPlayerNum 1");
+    const QDateTime modified = QFileInfo(s.profile.path()).lastModified();
+    QFile file(s.profile.path());
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.write(content) == content.size());
+    QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+
+    s.tool.RefreshAll();
+    QVERIFY(keyItem(s.tool, u"F1"_s).startsWith(u"F1: ViewPlayerNum 1"_s));
 }
 
 void TestSpeechTool::captionsAfterStart_data() {
