@@ -2,6 +2,7 @@
 #include "editor/SpeechTool.h"
 #include "gamewatch/GameSession.h"
 #include "gamewatch/ProcessList.h"
+#include "ui/Pictures.h"
 #include "ui/QtUserInteraction.h"
 #include "ui/SpeechToolWindow.h"
 
@@ -12,7 +13,7 @@ using namespace parlomatic;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    app.setWindowIcon(QIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
+    app.setWindowIcon(pngIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
 
     QtUserInteraction interaction;
     SpeechTool tool(interaction);

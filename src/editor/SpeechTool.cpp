@@ -106,6 +106,8 @@ void SpeechTool::setProfilePath(const QString& profilePath) {
 
 void SpeechTool::RefreshAll() {
     Notifier notifier(*this);
+    // All reads of this refresh come from one read of the profile.
+    const ProfileFile::ReadScope reads(m_profile);
     const quint64 thisRun = ++m_refreshRuns;
 
     m_allKeys.clear();
@@ -238,6 +240,7 @@ void SpeechTool::erase_speech_Click() {
         {QStringLiteral("Really delete all voice entrys in your KVuser.ini?"), product::applicationTitle(),
          MessageIcon::Critical, MessageButtons::YesNo, MessageAnswer::No});
     if (answer == MessageAnswer::Yes) {
+        const ProfileFile::ReadScope reads(m_profile);
         Result failed = Result::success();
         for (const QString& keyName : KeyNameTable()) {
             const QString binding = m_profile.ReadEntry(inputSection, keyName, voiceDefault(), readCapacity);

@@ -2,6 +2,7 @@
 
 #include "profile/FileAccess.h"
 #include "profile/ProfileEncoding.h"
+#include "profile/ProfileIndex.h"
 #include "profile/ProfileText.h"
 #include "profile/Windows1252.h"
 
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -100,25 +102,72 @@ files::FileRead readQuietFile(const QString& path, const files::FileStamp& ownWr
     }
 }
 
+// The file's text; a file that cannot be read gives an empty text, so that it counts as missing.
+ProfileContent readContent(const QString& path) {
+    if (path.isEmpty())
+        return {};
+    files::FileRead read = files::readFile(path);
+    if (read.status != files::FileRead::Read)
+        return {};
+    return decodeProfile(read.bytes);
+}
+
+// The value of key in section of text (a ProfileText or a ProfileIndex over a profile's text in encoding).
+template <typename Text>
+std::optional<QString> valueIn(Text&& text, ProfileEncoding encoding, const QString& section, const QString& key) {
+    const std::optional<QByteArrayView> value = text.value(encodeText(encoding, withoutSurroundingSpaces(section)),
+                                                           encodeText(encoding, withoutSurroundingSpaces(key)));
+    if (!value)
+        return std::nullopt;
+    return decodeText(encoding, *value);
+}
+
 } // namespace
+
+struct ProfileReadCache {
+    int openScopes = 0;
+    // The index holds the file as it is in this scope: read in it, or found equal to a read made in it.
+    bool current = false;
+    std::optional<ProfileIndex> index;
+    ProfileEncoding encoding = ProfileEncoding::CodePage;
+};
+
+ProfileFile::ProfileFile(QString profilePath)
+    : m_profilePath(std::move(profilePath)), m_cache(std::make_shared<ProfileReadCache>()) {}
+
+ProfileFile::ReadScope::ReadScope(const ProfileFile& profile) : m_cache(profile.m_cache) {
+    // A refresh sees the file as it is when it starts; a nested one goes on with what was read.
+    if (m_cache->openScopes++ == 0)
+        m_cache->current = false;
+}
+
+ProfileFile::ReadScope::~ReadScope() {
+    --m_cache->openScopes;
+}
 
 QString ProfileFile::ReadEntry(const QString& section, const QString& key, const QString& defaultValue,
                                int capacity) const {
     if (capacity <= 0)
         return {};
     const qsizetype longest = capacity - 1;
-    if (!m_profilePath.isEmpty()) {
-        const files::FileRead file = files::readFile(m_profilePath);
-        if (file.status == files::FileRead::Read) {
-            const ProfileContent content = decodeProfile(file.bytes);
-            const std::optional<QByteArrayView> value =
-                ProfileText(content.text)
-                    .value(encodeText(content.encoding, withoutSurroundingSpaces(section)),
-                           encodeText(content.encoding, withoutSurroundingSpaces(key)));
-            if (value)
-                return decodeText(content.encoding, *value).left(longest);
+    std::optional<QString> value;
+    if (m_cache->openScopes > 0) {
+        if (!m_cache->current) {
+            ProfileContent content = readContent(m_profilePath);
+            // The index of an earlier scope still holds when the file has not changed since.
+            if (!m_cache->index || m_cache->encoding != content.encoding || m_cache->index->bytes() != content.text)
+                m_cache->index.emplace(std::move(content.text));
+            m_cache->encoding = content.encoding;
+            m_cache->current = true;
         }
+        value = valueIn(*m_cache->index, m_cache->encoding, section, key);
+    } else {
+        const ProfileContent content = readContent(m_profilePath);
+        value = valueIn(ProfileText(content.text), content.encoding, section, key);
     }
+    if (value)
+        return value->left(longest);
+
     QStringView fallback = defaultValue;
     while (fallback.endsWith(u' '))
         fallback.chop(1);
@@ -128,6 +177,11 @@ QString ProfileFile::ReadEntry(const QString& section, const QString& key, const
 }
 
 Result ProfileFile::WriteEntry(const QString& section, const QString& key, const QString& value) const {
+    // What was read may be out of date from here on, whatever the outcome.
+    std::optional<ProfileIndex> readBefore;
+    readBefore.swap(m_cache->index);
+    const ProfileEncoding encodingBefore = m_cache->encoding;
+    m_cache->current = false;
     if (const std::optional<QString> problem = argumentProblem(section, key, value))
         return Result::failure(*problem);
     if (m_profilePath.isEmpty())
@@ -156,8 +210,14 @@ Result ProfileFile::WriteEntry(const QString& section, const QString& key, const
                                                 encodeText(content.encoding, withoutSurroundingSpaces(key)),
                                                 encodeText(content.encoding, value));
         // The entry already holds exactly this value: leave the file and its time stamp alone.
-        if (after == content.text)
+        if (after == content.text) {
+            // The file is as it was read: what was read holds, in a scope from now on.
+            if (readBefore && encodingBefore == content.encoding && readBefore->bytes() == content.text) {
+                m_cache->index.swap(readBefore);
+                m_cache->current = m_cache->openScopes > 0;
+            }
             return Result::success();
+        }
 
         // The game may have saved the file since it was read: then the new
         // content would throw its change away.

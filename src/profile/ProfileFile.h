@@ -6,16 +6,37 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <utility>
 
 namespace parlomatic {
 
+struct ProfileReadCache;
+
 // One profile file (kvuser.ini) and the two operations through which the
-// program reads and writes single entries of it. Nothing is cached: every
-// call reads the file again, so changes made by the game are seen at once.
+// program reads and writes single entries of it. Outside a ReadScope nothing
+// is cached: every read reads the file again, so changes made by the game are
+// seen at once.
 class ProfileFile {
 public:
-    explicit ProfileFile(QString profilePath = {}) : m_profilePath(std::move(profilePath)) {}
+    explicit ProfileFile(QString profilePath = {});
+
+    // While a scope is open, the reads through this ProfileFile (and its copies)
+    // come from one read of the file, made by the first of them: the file as it
+    // is when the outermost scope opens, or right after the last write. Every
+    // WriteEntry drops what was read (one that finds the file as read and leaves
+    // it so keeps it). Each outermost scope reads the file again; the index of
+    // the bytes is kept between scopes and reused when they are the same.
+    class ReadScope {
+    public:
+        explicit ReadScope(const ProfileFile& profile);
+        ~ReadScope();
+        ReadScope(const ReadScope&) = delete;
+        ReadScope& operator=(const ReadScope&) = delete;
+
+    private:
+        std::shared_ptr<ProfileReadCache> m_cache;
+    };
 
     const QString& profilePath() const { return m_profilePath; }
 
@@ -70,6 +91,8 @@ private:
     std::function<void()> m_beforeReplace;
     // The file as this object last wrote it: a fresh file of our own is no save in progress.
     mutable files::FileStamp m_lastWritten;
+    // Shared by the copies of this object and their scopes.
+    std::shared_ptr<ProfileReadCache> m_cache;
 };
 
 } // namespace parlomatic

@@ -2,6 +2,7 @@
 
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/Pictures.h"
 #include "ui/Twips.h"
 
 #include <QFrame>
@@ -26,7 +27,7 @@ EliteVoiceChangerWindow::EliteVoiceChangerWindow(UserInteraction& interaction)
     setObjectName(QStringLiteral("EliteVoiceChanger"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Name Changer"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/namechanger-icon.png")));
+    setWindowIcon(pngIcon(QStringLiteral(":/pictures/namechanger-icon.png")));
     setFont(dialogFont());
     resize(pixels(5295), pixels(2280));
 

@@ -9,6 +9,7 @@
 #include "ui/KeyboardMapWindow.h"
 #include "ui/ListBox.h"
 #include "ui/MainWindowGeometry.h"
+#include "ui/Pictures.h"
 #include "ui/SplashWindow.h"
 #include "ui/Twips.h"
 #include "ui/WrappingButton.h"
@@ -65,7 +66,7 @@ SpeechToolWindow::SpeechToolWindow(SpeechTool& tool, UserInteraction& interactio
                            Qt::WindowCloseButtonHint),
       m_tool(tool), m_interaction(interaction) {
     setObjectName(QStringLiteral("SpeechTool"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
+    setWindowIcon(pngIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
     setFont(dialogFont());
     buildControls();
     setFixedWidth(pixels(clientWidth));
@@ -112,7 +113,7 @@ void SpeechToolWindow::buildControls() {
     for (const auto& [name, file, left] :
          {std::tuple{QStringLiteral("Image1"), QStringLiteral(":/pictures/plus.png"), 3120},
           std::tuple{QStringLiteral("Image2"), QStringLiteral(":/pictures/equals.png"), 6480}}) {
-        placed(new QLabel(m_frame), name, twipsRect(left, 2400, 600, 600))->setPixmap(QPixmap(file));
+        placed(new QLabel(m_frame), name, twipsRect(left, 2400, 600, 600))->setPixmap(pngPicture(file));
     }
     label(QStringLiteral("Label3"), QStringLiteral("Currently assigned Taunts:"), twipsRect(7080, 120, 2295, 255),
           m_frame);

@@ -4,6 +4,7 @@
 #include "profile/UserInteraction.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
+#include "ui/Pictures.h"
 #include "ui/Twips.h"
 
 #include <QEventLoop>
@@ -37,20 +38,23 @@ QRect clientRect(int left, int top, int width, int height) {
 } // namespace
 
 SplashWindow::SplashWindow(UserInteraction& interaction)
-    : QFrame(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_interaction(interaction) {
+    : QFrame(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_interaction(interaction),
+      m_productLine(product::productLine()) {
     setObjectName(QStringLiteral("frmSplash"));
     setFont(dialogFont());
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(borderWidth);
     setFixedSize(pixels(clientWidth) + 2 * borderWidth, pixels(clientHeight) + 2 * borderWidth);
+}
 
+void SplashWindow::buildControls() {
     // Created from back to front, so that later controls lie in front.
     placed(wrappingLabel(QStringLiteral("This Tool (and maybe future versions) can be downloaded here:"), this),
            QStringLiteral("Label6"), clientRect(240, 4080, 5535, 255));
 
     QFrame* panel = placed(whitePanel(this), QStringLiteral("Frame1"), clientRect(120, 120, 7080, 3795));
     auto* picture = placed(new QLabel(panel), QStringLiteral("Image2"), twipsRect(4920, 480, 2085, 3240));
-    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/sword.png")));
+    picture->setPixmap(pngPicture(QStringLiteral(":/pictures/sword.png")));
     // The texts beside the picture wrap before it rather than running under it.
     const int textRight = picture->x() - 6;
     const auto text = [panel, textRight](const QString& name, const QString& caption, const QRect& designed) {
@@ -92,7 +96,7 @@ SplashWindow::SplashWindow(UserInteraction& interaction)
     m_product =
         placed(captionLabel(QString(), panel), QStringLiteral("lblCompanyProduct"), twipsRect(600, 120, 5055, 330));
     m_product->setFont(arialFont(14.25, QFont::Bold));
-    setProductLine(product::productLine());
+    setProductLine(m_productLine);
 
     // The address row is laid out by placeAddressRow below.
     auto* address = new QLineEdit(product::downloadAddress(), this);
@@ -143,12 +147,15 @@ void SplashWindow::placeAddressRow(QLineEdit* address, QLabel* orLabel, QPushBut
 }
 
 void SplashWindow::setProductLine(const QString& line) {
+    m_productLine = line;
+    if (!m_product)
+        return;
     m_product->setText(line);
     m_product->adjustSize();
 }
 
 QString SplashWindow::productLine() const {
-    return m_product->text();
+    return m_productLine;
 }
 
 void SplashWindow::Command2_Click() {
@@ -172,6 +179,13 @@ void SplashWindow::Command2_Click() {
 
 void SplashWindow::Command3_Click() {
     m_interaction.openInBrowser(product::downloadAddress());
+}
+
+void SplashWindow::setVisible(bool visible) {
+    // Most runs never show this window: its controls are made when it is first shown.
+    if (visible && !m_product)
+        buildControls();
+    QFrame::setVisible(visible);
 }
 
 void SplashWindow::showEvent(QShowEvent* event) {

@@ -14,7 +14,8 @@ class UserInteraction;
 // instructions, a disclaimer, the download address and a button that opens
 // it in the browser. It has no title bar and no task-bar entry, and is centred
 // on the screen whenever it is shown. It holds no state of its own beyond the
-// captions; the main window sets the product line.
+// captions; the main window sets the product line. Its controls are created
+// when it is first shown.
 class SplashWindow : public QFrame {
     Q_OBJECT
 
@@ -31,6 +32,8 @@ public:
     // "Visit": opens the download site; the window stays.
     void Command3_Click();
 
+    void setVisible(bool visible) override;
+
 signals:
     // The window is gone; the next one starts with the initial product line.
     void unloaded();
@@ -39,9 +42,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void buildControls();
     void placeAddressRow(QLineEdit* address, QLabel* orLabel, QPushButton* visit);
 
     UserInteraction& m_interaction;
+    QString m_productLine;
     QLabel* m_product = nullptr;
     QLabel* m_platform = nullptr;
     QPushButton* m_close = nullptr;

@@ -7,6 +7,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/TempProfile.h"
 
+#include <QFileInfo>
 #include <QSet>
 #include <QtTest>
 
@@ -89,6 +90,7 @@ private slots:
     void choosingNoVoicepackWritesNothing();
     void noteShownAfterProfileChangedUnderneath();
     void failedChoiceShowsNoNote();
+    void refreshSeesInPlaceRewriteByAnotherProgram();
     void captionsAfterStart_data();
     void captionsAfterStart();
     void splashUnloadResetsProductLine();
@@ -499,6 +501,23 @@ void TestSpeechTool::failedChoiceShowsNoNote() {
     s.tool.chooseVoicepack(static_cast<int>(s.tool.voicepack().items().indexOf(u"Skaarj Hybrid Voice"_s)));
     QCOMPARE(s.interaction.messages.size(), 2);
     QCOMPARE(s.interaction.messages.last().title, u"Skaarj Hybrid Voice"_s);
+}
+
+// Another program rewrites the profile in place between two refreshes: same
+// size, same time stamp. The next refresh shows what the file holds now.
+void TestSpeechTool::refreshSeesInPlaceRewriteByAnotherProgram() {
+    Started s(gameProfile("BotPack.VoiceBoss"));
+    QVERIFY(keyItem(s.tool, u"F1"_s).startsWith(u"F1: ViewPlayerNum 0"_s));
+    QByteArray content = s.profile.read();
+    content.replace("ViewPlayerNum 0", "ViewPlayerNum 1");
+    const QDateTime modified = QFileInfo(s.profile.path()).lastModified();
+    QFile file(s.profile.path());
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.write(content) == content.size());
+    QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+
+    s.tool.RefreshAll();
+    QVERIFY(keyItem(s.tool, u"F1"_s).startsWith(u"F1: ViewPlayerNum 1"_s));
 }
 
 void TestSpeechTool::captionsAfterStart_data() {

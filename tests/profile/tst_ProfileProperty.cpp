@@ -221,12 +221,16 @@ void ProfilePropertyTest::randomWrites() {
 
             const QByteArray context =
                 "round " + QByteArray::number(round) + " write " + QByteArray::number(w) + ", file:\n" + before;
+            // The index of a read scope answers as a scan of the file does, and a write within the scope is seen.
+            const ProfileFile::ReadScope scope(profile);
+            QVERIFY2(readAll(profile) == readsBefore, context.constData());
             const Result result = profile.WriteEntry(section, key, value);
             QVERIFY2(result.ok(), context.constData());
 
             Reads expected = readsBefore;
             expected[{s, k}] = value;
             QVERIFY2(readAll(profile) == expected, context.constData());
+            QVERIFY2(readAll(ProfileFile(path)) == expected, context.constData());
             const QString why =
                 edit(before, test::fileBytes(path).value_or("<missing>"), readsBefore[{s, k}] != missing,
                      section.trimmed().toLatin1(), key.trimmed().toLatin1(), Windows1252::encode(value), lineEnd);

@@ -162,7 +162,13 @@ void ProfileReadTest::readEntry() {
     const QString path = test::profileIn(dir, file);
     QVERIFY(!path.isEmpty());
 
-    QCOMPARE(ProfileFile(path).ReadEntry(section, key, defaultValue, capacity), expected);
+    const ProfileFile profile(path);
+    QCOMPARE(profile.ReadEntry(section, key, defaultValue, capacity), expected);
+    // Within a read scope the same reads come from one read of the file: the first two scan it, the third
+    // builds its index, the fourth uses it.
+    const ProfileFile::ReadScope scope(profile);
+    for (int pass = 0; pass < 4; ++pass)
+        QCOMPARE(profile.ReadEntry(section, key, defaultValue, capacity), expected);
 }
 
 // Places that hold no readable profile read as the default.
@@ -182,7 +188,10 @@ void ProfileReadTest::unreadablePlaces() {
     QVERIFY(test::putFile(dir.filePath(u"plain.txt"_s), "[S]\r\nK=v\r\n"));
 
     const QString path = relativePath.isEmpty() ? QString() : dir.filePath(relativePath);
-    QCOMPARE(ProfileFile(path).ReadEntry(u"S"_s, u"K"_s, u"noVoice   "_s, 30), u"noVoice"_s);
+    const ProfileFile profile(path);
+    QCOMPARE(profile.ReadEntry(u"S"_s, u"K"_s, u"noVoice   "_s, 30), u"noVoice"_s);
+    const ProfileFile::ReadScope scope(profile);
+    QCOMPARE(profile.ReadEntry(u"S"_s, u"K"_s, u"noVoice   "_s, 30), u"noVoice"_s);
 }
 
 QTEST_GUILESS_MAIN(ProfileReadTest)

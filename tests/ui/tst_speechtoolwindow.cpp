@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
@@ -274,6 +275,8 @@ void TestSpeechToolWindow::infoShowsOneWindow() {
     QCOMPARE(loaded, 1);
     SplashWindow* splash = started.window->splash();
     QCOMPARE(splash->productLine(), QStringLiteral("Kelvanor Parlomatic Tool v.0.4"));
+    // Its controls, made when it first showed, carry the line set while it was hidden.
+    QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("lblCompanyProduct"))->text(), splash->productLine());
     QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(splash->windowType(), Qt::Tool);
     QCOMPARE(splash->frameGeometry().center(), splash->screen()->availableGeometry().center());

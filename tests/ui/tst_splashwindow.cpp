@@ -89,6 +89,7 @@ void TestSplashWindow::captions() {
 
     ScriptedInteraction interaction;
     SplashWindow splash(interaction);
+    splash.show();
     const auto* widget = splash.findChild<QWidget*>(control);
     QVERIFY(widget);
     QCOMPARE(captionOf(widget), caption);
@@ -112,6 +113,7 @@ void TestSplashWindow::noTitleBarAndCentred() {
 void TestSplashWindow::productLineGrowsToFit() {
     ScriptedInteraction interaction;
     SplashWindow splash(interaction);
+    splash.show();
     auto* label = splash.findChild<QLabel*>(QStringLiteral("lblCompanyProduct"));
     const QPoint place = label->pos();
 
