@@ -76,7 +76,7 @@ int runCatalogue(const CliCommand& command, CliContext& context, const QStringLi
 
 CliCommand catalogueCommand() {
     return {QStringLiteral("catalogue"), QStringLiteral("catalogue [--json]"),
-            QStringLiteral("Lists the key names and the known voicepacks with every taunt."), runCatalogue};
+            QStringLiteral("Lists the key names and the known voicepacks with every taunt."), runCatalogue, false};
 }
 
 } // namespace parlomatic::cli

@@ -22,12 +22,14 @@ struct CliContext {
 
 // One sub-command of parlomatic-cli. run receives the command itself, the
 // context and the command's own arguments (everything after its name) and
-// returns an ExitCode.
+// returns an ExitCode. A command that works on no profile clears
+// needsProfile, so that no profile is looked for before it runs.
 struct CliCommand {
     QString name;
     QString synopsis;
     QString summary;
     std::function<int(const CliCommand& command, CliContext& context, const QStringList& arguments)> run;
+    bool needsProfile = true;
 };
 
 // Every command, in the order --help lists them.

@@ -6,7 +6,7 @@ namespace parlomatic::cli {
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands{
         catalogueCommand(), getCommand(),    setCommand(),     showCommand(),  bindCommand(), voiceCommand(),
-        eraseCommand(),     backupCommand(), restoreCommand(), eliteCommand(), nameCommand(),
+        eraseCommand(),     backupCommand(), restoreCommand(), eliteCommand(), nameCommand(), profilesCommand(),
     };
     return commands;
 }

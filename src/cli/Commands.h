@@ -16,5 +16,6 @@ CliCommand backupCommand();
 CliCommand restoreCommand();
 CliCommand eliteCommand();
 CliCommand nameCommand();
+CliCommand profilesCommand();
 
 } // namespace parlomatic::cli

@@ -18,7 +18,7 @@ int runElite(const CliCommand& command, CliContext& context, const QStringList& 
 
 CliCommand eliteCommand() {
     return {QStringLiteral("elite"), QStringLiteral("elite TEXT"),
-            QStringLiteral("Prints the two elite forms of TEXT, one per line."), runElite};
+            QStringLiteral("Prints the two elite forms of TEXT, one per line."), runElite, false};
 }
 
 } // namespace parlomatic::cli

@@ -1,6 +1,7 @@
 #include "cli/TerminalInteraction.h"
 
 #include "catalogue/ProductInfo.h"
+#include "cli/ProfileList.h"
 
 #include <QFile>
 
@@ -61,6 +62,12 @@ MessageAnswer TerminalInteraction::showMessage(const MessageRequest& request) {
 
 QString TerminalInteraction::chooseOpenFile(const OpenFileRequest&) {
     return {};
+}
+
+int TerminalInteraction::chooseProfile(const QList<FoundProfile>& profiles) {
+    m_err << "Several profiles were found; choose one with --profile:" << Qt::endl;
+    writeProfileList(m_err, profiles);
+    return -1;
 }
 
 void TerminalInteraction::openInBrowser(const QString& address) {

@@ -3,6 +3,7 @@
 #include "catalogue/KeyNameTable.h"
 #include "catalogue/ProductInfo.h"
 #include "catalogue/VoicePackCatalogue.h"
+#include "locate/RememberedProfile.h"
 #include "profile/Backup.h"
 #include "profile/ProfileLocation.h"
 #include "profile/SpeechBinding.h"
@@ -67,9 +68,18 @@ SpeechTool::SpeechTool(UserInteraction& interaction)
       m_caption(product::mainWindowCaption()), m_productLine(product::productLine()) {}
 
 bool SpeechTool::Form_Load(const QString& executableDir, const QString& workingDir) {
+    return Form_Load(LocateSteps{executableDir, {}, nullptr, {}}, workingDir);
+}
+
+bool SpeechTool::Form_Load(const LocateSteps& steps, const QString& workingDir) {
     Notifier notifier(*this);
-    QString path = candidateProfilePath(executableDir);
-    if (!isOrdinaryFile(path)) {
+    const Located located = locateProfile(steps, m_interaction);
+    if (located.by == LocatedBy::CommandLineMissing) {
+        message(QStringLiteral("no such profile: ") + located.path, MessageIcon::Critical);
+        return false;
+    }
+    QString path = located.path;
+    if (located.by == LocatedBy::NotSettled) {
         path =
             m_interaction
                 .chooseOpenFile({QStringLiteral("Please locate your kvuser.ini (could be found in ut/system folder)"),
@@ -81,6 +91,8 @@ bool SpeechTool::Form_Load(const QString& executableDir, const QString& workingD
         return false;
     }
     setProfilePath(path);
+    if (steps.memory)
+        rememberProfile(*steps.memory, path);
     if (!MakeBackup(profilePath(), m_backupPath).ok())
         message(QStringLiteral("Error could not make backup of your kvuser.ini"));
     RefreshAll();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "profile/FoundProfile.h"
+
+#include <QList>
 #include <QString>
 
 namespace parlomatic {
@@ -37,6 +40,11 @@ public:
     virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
     // Returns the full path of the chosen file, or an empty text when cancelled.
     virtual QString chooseOpenFile(const OpenFileRequest& request) = 0;
+    // Offers the profiles (already in the order to show, newest first), each
+    // with where it was found, its path and when it was last changed, plus
+    // "Browse…". Returns the index of the profile picked, or -1 for "Browse…"
+    // and when the player closes the chooser.
+    virtual int chooseProfile(const QList<FoundProfile>& profiles) = 0;
     // Opens the address in the default browser; failure is not reported.
     virtual void openInBrowser(const QString& address) = 0;
 };

@@ -5,12 +5,14 @@
 #include "ui/EliteVoiceChangerWindow.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindowGeometry.h"
+#include "ui/ProgramIcon.h"
 #include "ui/SplashWindow.h"
 #include "ui/Twips.h"
 #include "ui/WrappingButton.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,7 +58,7 @@ SpeechToolWindow::SpeechToolWindow(SpeechTool& tool, UserInteraction& interactio
                            Qt::WindowCloseButtonHint),
       m_tool(tool), m_interaction(interaction) {
     setObjectName(QStringLiteral("SpeechTool"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
+    setWindowIcon(programIcon());
     setFont(dialogFont());
     buildControls();
     setFixedWidth(pixels(clientWidth));
@@ -120,6 +122,8 @@ void SpeechToolWindow::buildControls() {
     auto* restore = placed(new QPushButton(QStringLiteral("Restore old kvuser.ini"), this),
                            QStringLiteral("Restore_ini"), twipsRect(5280, 5160, 1815, 375));
     m_myTemp = hiddenTextBox(QStringLiteral("my_temp"), m_tool.my_temp(), twipsRect(6600, 120, 3375, 285), this);
+    // Which file is edited, in the free space right of the drop-down.
+    m_profileLine = placed(new QLabel(this), QStringLiteral("profileLine"), twipsRect(5280, 150, 4695, 255));
     auto* nameChanger = placed(new QPushButton(QStringLiteral("\u00CAL\u00CFt\u00EB Namechanger"), this),
                                QStringLiteral("elite_name_changer"), twipsRect(1200, 5160, 1575, 375));
     m_bottomRow = {info, restore, nameChanger, erase, exit};
@@ -194,6 +198,10 @@ void SpeechToolWindow::showState() {
     showItems(m_usedSpeechKeys, m_tool.usedSpeechKeys());
     m_mytest->setText(m_tool.mytest());
     m_myTemp->setText(m_tool.my_temp());
+    const QString profile = QDir::toNativeSeparators(m_tool.profilePath());
+    m_profileLine->setText(m_profileLine->fontMetrics().elidedText(profile, Qt::ElideMiddle, m_profileLine->width()));
+    m_profileLine->setToolTip(profile);
+    setToolTip(profile);
     if (m_splash)
         m_splash->setProductLine(m_tool.lblCompanyProduct());
 }

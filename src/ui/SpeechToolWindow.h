@@ -5,6 +5,7 @@
 
 class QComboBox;
 class QFrame;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -65,6 +66,7 @@ private:
     QListWidget* m_usedSpeechKeys = nullptr;
     QFrame* m_frame = nullptr;
     QLineEdit* m_myTemp = nullptr;
+    QLabel* m_profileLine = nullptr;
     QLineEdit* m_mytest = nullptr;
     QList<QPushButton*> m_bottomRow;
 

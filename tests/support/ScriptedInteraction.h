@@ -9,15 +9,18 @@ namespace parlomatic::test {
 
 // A UserInteraction for tests: records every question in order and answers
 // from scripted queues. A message box with no scripted answer gets its default
-// button; a file dialog with no scripted answer is cancelled.
+// button; a file dialog with no scripted answer is cancelled, a profile chooser with
+// none is answered with "Browse…".
 class ScriptedInteraction : public UserInteraction {
 public:
     QList<MessageRequest> messages;
     QList<OpenFileRequest> fileDialogs;
     QStringList openedAddresses;
+    QList<QList<FoundProfile>> profileChoices;
 
     QList<MessageAnswer> messageAnswers;
     QStringList fileAnswers;
+    QList<int> profileAnswers;
 
     MessageAnswer showMessage(const MessageRequest& request) override {
         messages.append(request);
@@ -27,6 +30,11 @@ public:
     QString chooseOpenFile(const OpenFileRequest& request) override {
         fileDialogs.append(request);
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+    }
+
+    int chooseProfile(const QList<FoundProfile>& profiles) override {
+        profileChoices.append(profiles);
+        return profileAnswers.isEmpty() ? -1 : profileAnswers.takeFirst();
     }
 
     void openInBrowser(const QString& address) override { openedAddresses.append(address); }

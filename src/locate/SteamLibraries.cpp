@@ -1,0 +1,56 @@
+#include "locate/SteamLibraries.h"
+
+#include "locate/ProfileSearch.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace parlomatic {
+
+namespace {
+
+// Deep enough for a per-user VirtualStore inside a prefix:
+// users/<name>/AppData/Local/VirtualStore/Program Files (x86)/<game>/System.
+constexpr int wineDriveDepth = 9;
+
+} // namespace
+
+QStringList steamLibraryPaths(const QByteArray& vdfText) {
+    static const QRegularExpression pathEntry(QStringLiteral(R"re("path"\s+"((?:[^"\\]|\\.)*)")re"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    QStringList paths;
+    const QString text = QString::fromUtf8(vdfText);
+    for (auto match = pathEntry.globalMatch(text); match.hasNext();) {
+        QString value = match.next().captured(1);
+        value.replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
+        value.replace(QStringLiteral("\\\""), QStringLiteral("\""));
+        paths.append(value);
+    }
+    return paths;
+}
+
+void searchWineDrive(ProfileSearch& search, const QString& driveC, const QString& place) {
+    search.searchTree(driveC, wineDriveDepth, place);
+}
+
+void searchSteam(ProfileSearch& search, const QString& steamRoot, const QString& place) {
+    if (!QFileInfo(steamRoot).isDir())
+        return;
+    QStringList libraries{steamRoot};
+    QFile vdf(QDir(steamRoot).filePath(QStringLiteral("steamapps/libraryfolders.vdf")));
+    if (vdf.open(QIODevice::ReadOnly))
+        libraries += steamLibraryPaths(vdf.read(1 << 20));
+
+    for (const QString& library : libraries) {
+        const QDir apps(QDir(library).filePath(QStringLiteral("steamapps")));
+        const QString where = library == steamRoot ? place : QStringLiteral("Steam library");
+        // steamapps/common/<game>/System
+        search.searchTree(apps.filePath(QStringLiteral("common")), 2, where);
+        for (const QString& game : search.subfolders(apps.filePath(QStringLiteral("compatdata"))))
+            searchWineDrive(search, QDir(game).filePath(QStringLiteral("pfx/drive_c")),
+                            where + QStringLiteral(" (Proton)"));
+    }
+}
+
+} // namespace parlomatic
