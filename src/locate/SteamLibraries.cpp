@@ -17,15 +17,21 @@ constexpr int wineDriveDepth = 9;
 } // namespace
 
 QStringList steamLibraryPaths(const QByteArray& vdfText) {
-    static const QRegularExpression pathEntry(QStringLiteral(R"re("path"\s+"((?:[^"\\]|\\.)*)")re"),
-                                              QRegularExpression::CaseInsensitiveOption);
+    // "path" in today's file; older files name each library by its number.
+    // Each pair stands on a line of its own, key and value apart by blanks.
+    static const QRegularExpression pathEntry(
+        QStringLiteral(R"re(^\s*"(?:path|\d+)"[ \t]+"((?:[^"\\]|\\.)*)")re"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
+    static const QRegularExpression absolutePath(QStringLiteral(R"re(^(/|[A-Za-z]:[\\/]))re"));
     QStringList paths;
     const QString text = QString::fromUtf8(vdfText);
     for (auto match = pathEntry.globalMatch(text); match.hasNext();) {
         QString value = match.next().captured(1);
         value.replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
         value.replace(QStringLiteral("\\\""), QStringLiteral("\""));
-        paths.append(value);
+        // Numbered keys also list the installed games' sizes; only paths count.
+        if (absolutePath.match(value).hasMatch())
+            paths.append(value);
     }
     return paths;
 }

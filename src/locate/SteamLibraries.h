@@ -9,7 +9,9 @@ namespace parlomatic {
 class ProfileSearch;
 
 // The library folders named by Steam's libraryfolders.vdf text: the value of
-// every "path" key, unescaped, in the order of the file. Anything else in the
+// every "path" key (or, in the older form of the file, of every numbered key),
+// unescaped, in the order of the file; values that are no absolute path are
+// left out. Anything else in the
 // text is ignored; a broken text gives what could be read.
 QStringList steamLibraryPaths(const QByteArray& vdfText);
 
