@@ -40,7 +40,8 @@ int main(int argc, char* argv[]) {
     parser.addOption(helpOption);
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption profileOption(
-        QStringLiteral("profile"), QStringLiteral("The profile to work on (default: kvuser.ini beside this program, the profile used last, or the "
+        QStringLiteral("profile"),
+        QStringLiteral("The profile to work on (default: kvuser.ini beside this program, the profile used last, or the "
                        "only one found)."),
         QStringLiteral("PATH"));
     parser.addOption(profileOption);

@@ -30,7 +30,7 @@ enum class LocatedBy {
     Remembered,
     OnlyOneFound,
     Chooser,
-    NotSettled,       // nothing found, or the player asked to browse: the open-file dialog is next
+    NotSettled,        // nothing found, or the player asked to browse: the open-file dialog is next
     CommandLineMissing // the named profile is no ordinary file
 };
 

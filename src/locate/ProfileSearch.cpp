@@ -22,11 +22,13 @@ bool sameName(const QString& a, const QString& b) {
 
 bool isSkippedFolder(const QString& name) {
     static const QStringList skipped{
-        QStringLiteral(".cache"),     QStringLiteral("cache"),        QStringLiteral("caches"),
-        QStringLiteral("shadercache"), QStringLiteral("shader_cache"), QStringLiteral("temp"),
-        QStringLiteral("tmp"),        QStringLiteral("Trash"),        QStringLiteral(".Trash"),
-        QStringLiteral(".git"),       QStringLiteral("node_modules"), QStringLiteral("windows"),
-        QStringLiteral("downloading"), QStringLiteral("Temporary Internet Files"),
+        QStringLiteral(".cache"),       QStringLiteral("cache"),
+        QStringLiteral("caches"),       QStringLiteral("shadercache"),
+        QStringLiteral("shader_cache"), QStringLiteral("temp"),
+        QStringLiteral("tmp"),          QStringLiteral("Trash"),
+        QStringLiteral(".Trash"),       QStringLiteral(".git"),
+        QStringLiteral("node_modules"), QStringLiteral("windows"),
+        QStringLiteral("downloading"),  QStringLiteral("Temporary Internet Files"),
     };
     return std::any_of(skipped.begin(), skipped.end(), [&](const QString& s) { return sameName(s, name); }) ||
            name.endsWith(QStringLiteral("Cache"), Qt::CaseInsensitive);

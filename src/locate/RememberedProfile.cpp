@@ -12,7 +12,8 @@ const QString lastProfileKey = QStringLiteral("profile/lastUsed");
 } // namespace
 
 std::unique_ptr<QSettings> programSettings() {
-    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Parlomatic"), QStringLiteral("Parlomatic"));
+    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Parlomatic"),
+                                       QStringLiteral("Parlomatic"));
 }
 
 QString rememberedProfile(const QSettings& settings) {

@@ -19,9 +19,9 @@ constexpr int wineDriveDepth = 9;
 QStringList steamLibraryPaths(const QByteArray& vdfText) {
     // "path" in today's file; older files name each library by its number.
     // Each pair stands on a line of its own, key and value apart by blanks.
-    static const QRegularExpression pathEntry(
-        QStringLiteral(R"re(^\s*"(?:path|\d+)"[ \t]+"((?:[^"\\]|\\.)*)")re"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::MultilineOption);
+    static const QRegularExpression pathEntry(QStringLiteral(R"re(^\s*"(?:path|\d+)"[ \t]+"((?:[^"\\]|\\.)*)")re"),
+                                              QRegularExpression::CaseInsensitiveOption |
+                                                  QRegularExpression::MultilineOption);
     static const QRegularExpression absolutePath(QStringLiteral(R"re(^(/|[A-Za-z]:[\\/]))re"));
     QStringList paths;
     const QString text = QString::fromUtf8(vdfText);

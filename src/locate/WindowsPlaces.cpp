@@ -39,9 +39,9 @@ void searchPlatformPlaces(ProfileSearch& search, const SearchEnvironment& enviro
             searchGame(search, gog.value(game + QStringLiteral("/path")).toString(), QStringLiteral("GOG"));
     }
 
-    const QString steam = QDir::fromNativeSeparators(
-        registryValue(QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam"), QStringLiteral("SteamPath"),
-                      QSettings::NativeFormat));
+    const QString steam =
+        QDir::fromNativeSeparators(registryValue(QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam"),
+                                                 QStringLiteral("SteamPath"), QSettings::NativeFormat));
     if (!steam.isEmpty())
         searchSteam(search, steam, QStringLiteral("Steam"));
 }

@@ -48,8 +48,8 @@ private slots:
             << false << QString() << false << 1 << 0 << LocatedBy::OnlyOneFound << u"found0/kvuser.ini"_s << false;
         QTest::newRow("several: the second chosen")
             << false << QString() << false << 3 << 1 << LocatedBy::Chooser << u"found1/kvuser.ini"_s << true;
-        QTest::newRow("several: browse") << false << QString() << false << 2 << -1 << LocatedBy::NotSettled
-                                         << QString() << true;
+        QTest::newRow("several: browse") << false << QString() << false << 2 << -1 << LocatedBy::NotSettled << QString()
+                                         << true;
         QTest::newRow("none found") << false << QString() << false << 0 << -1 << LocatedBy::NotSettled << QString()
                                     << false;
     }

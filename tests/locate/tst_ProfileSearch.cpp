@@ -53,7 +53,7 @@ private slots:
             u".local/share/bottles/bottles/UT/drive_c/Program Files/UT/System/kvuser.ini"_s,
         };
         const QStringList places{
-            u"Community patch"_s, u"Loki install"_s,   u"Wine prefix"_s, u"Wine prefix"_s,
+            u"Community patch"_s, u"Loki install"_s,   u"Wine prefix"_s,   u"Wine prefix"_s,
             u"Steam"_s,           u"Steam (Proton)"_s, u"Steam library"_s, u"Flatpak Steam"_s,
             u"Lutris"_s,          u"Heroic"_s,         u"Bottles"_s,
         };
@@ -153,12 +153,14 @@ private slots:
     void steamLibraryFile_data() {
         QTest::addColumn<QByteArray>("vdf");
         QTest::addColumn<QStringList>("paths");
-        QTest::newRow("current") << QByteArray("\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"/home/me/.local/share/Steam\"\n"
-                                               "\t\t\"apps\"\n\t\t{\n\t\t\t\"228980\"\t\t\"1234\"\n\t\t}\n\t}\n"
-                                               "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"D:\\\\Steam \\\"Games\\\"\"\n\t}\n}\n")
-                                 << QStringList{u"/home/me/.local/share/Steam"_s, u"D:\\Steam \"Games\""_s};
-        QTest::newRow("older, numbered") << QByteArray("\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1700000000\"\n"
-                                                       "\t\"1\"\t\t\"/mnt/games/SteamLibrary\"\n}\n")
+        QTest::newRow("current")
+            << QByteArray("\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"/home/me/.local/share/Steam\"\n"
+                          "\t\t\"apps\"\n\t\t{\n\t\t\t\"228980\"\t\t\"1234\"\n\t\t}\n\t}\n"
+                          "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"D:\\\\Steam \\\"Games\\\"\"\n\t}\n}\n")
+            << QStringList{u"/home/me/.local/share/Steam"_s, u"D:\\Steam \"Games\""_s};
+        QTest::newRow("older, numbered") << QByteArray(
+                                                "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1700000000\"\n"
+                                                "\t\"1\"\t\t\"/mnt/games/SteamLibrary\"\n}\n")
                                          << QStringList{u"/mnt/games/SteamLibrary"_s};
         QTest::newRow("broken") << QByteArray("\"path\" \"/unterminated") << QStringList{};
     }
