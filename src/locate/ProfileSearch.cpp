@@ -3,6 +3,7 @@
 #include "locate/VirtualStore.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -34,18 +35,20 @@ bool isSkippedFolder(const QString& name) {
            name.endsWith(QStringLiteral("Cache"), Qt::CaseInsensitive);
 }
 
-ProfileSearch::ProfileSearch(int folderBudget) : m_budget(folderBudget) {}
+ProfileSearch::ProfileSearch(int folderBudget, int placeBudget) : m_budget(folderBudget), m_placeBudget(placeBudget) {}
 
 QStringList ProfileSearch::listFolders(const QString& dir) {
     if (m_budget <= 0)
         return {};
     --m_budget;
+    // The iterator takes the kind of each entry from the folder listing itself,
+    // where the system gives it, instead of asking for each one.
     QStringList result;
-    const QFileInfoList entries =
-        QDir(dir).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks, QDir::Name);
-    for (const QFileInfo& entry : entries) {
-        if (!entry.isSymLink() && !entry.isJunction())
-            result.append(entry.filePath());
+    QDirIterator entries(dir, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks);
+    while (entries.hasNext()) {
+        entries.next();
+        if (!isSkippedFolder(entries.fileName()))
+            result.append(entries.filePath());
     }
     return result;
 }
@@ -73,17 +76,17 @@ void ProfileSearch::searchTree(const QString& root, int maxDepth, const QString&
         int depth;
     };
     QList<Pending> pending{{start, 0}};
-    // Breadth first: a budget that runs out spares the shallow places, where installs live.
-    for (qsizetype next = 0; next < pending.size(); ++next) {
+    // Breadth first: when a place's share of the budget runs out, its shallow
+    // folders, where installs live, have been seen.
+    const int budgetAtStart = m_budget;
+    for (qsizetype next = 0; next < pending.size() && budgetAtStart - m_budget < m_placeBudget; ++next) {
         const Pending current = pending.at(next);
         if (sameName(QFileInfo(current.dir).fileName(), systemName))
             checkSystemFolder(current.dir, place);
         if (current.depth >= maxDepth)
             continue;
-        for (const QString& child : listFolders(current.dir)) {
-            if (!isSkippedFolder(QFileInfo(child).fileName()))
-                pending.append({child, current.depth + 1});
-        }
+        for (const QString& child : listFolders(current.dir))
+            pending.append({child, current.depth + 1});
     }
 }
 

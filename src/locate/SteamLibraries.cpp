@@ -10,9 +10,10 @@ namespace parlomatic {
 
 namespace {
 
-// Deep enough for a per-user VirtualStore inside a prefix:
-// users/<name>/AppData/Local/VirtualStore/Program Files (x86)/<game>/System.
-constexpr int wineDriveDepth = 9;
+// drive_c/<a>/<b>/<game>/System: Program Files (x86)/GOG Galaxy/Games/UT.
+constexpr int wineDriveDepth = 4;
+// VirtualStore/Program Files (x86)/<game>/System
+constexpr int virtualStoreDepth = 3;
 
 } // namespace
 
@@ -37,7 +38,19 @@ QStringList steamLibraryPaths(const QByteArray& vdfText) {
 }
 
 void searchWineDrive(ProfileSearch& search, const QString& driveC, const QString& place) {
+    const QDir drive(driveC);
     search.searchTree(driveC, wineDriveDepth, place);
+    // The per-user copies that Windows keeps of files written under Program
+    // Files, in the folder names of today's Windows and of Windows XP.
+    for (const QString& user : search.subfolders(drive.filePath(QStringLiteral("users")))) {
+        const QDir home(user);
+        search.searchTree(home.filePath(QStringLiteral("AppData/Local/VirtualStore")), virtualStoreDepth, place);
+        search.searchTree(home.filePath(QStringLiteral("Local Settings/Application Data/VirtualStore")),
+                          virtualStoreDepth, place);
+    }
+    // Steam for Windows installed inside the prefix.
+    searchSteam(search, drive.filePath(QStringLiteral("Program Files (x86)/Steam")), place + QStringLiteral(" Steam"));
+    searchSteam(search, drive.filePath(QStringLiteral("Program Files/Steam")), place + QStringLiteral(" Steam"));
 }
 
 void searchSteam(ProfileSearch& search, const QString& steamRoot, const QString& place) {

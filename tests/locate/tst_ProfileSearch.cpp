@@ -108,7 +108,7 @@ private slots:
         const QDir root(tmp.path());
         makeFile(root, u"drive_c/a/b/c/d/System/kvuser.ini"_s, 1);
         ProfileSearch small(4);
-        searchWineDrive(small, root.filePath(u"drive_c"_s), u"Wine prefix"_s);
+        small.searchTree(root.filePath(u"drive_c"_s), 9, u"Wine prefix"_s);
         QVERIFY(small.results().isEmpty());
         QVERIFY(small.budgetExhausted());
     }
