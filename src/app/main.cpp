@@ -37,7 +37,10 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (parser.isSet(helpOption)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        // Without an application object the parser cannot know the program's name.
+        std::fputs(
+            qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("parlomatic"))),
+            stdout);
         return EXIT_SUCCESS;
     }
     if (parser.isSet(versionOption)) {

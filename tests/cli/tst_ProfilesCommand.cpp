@@ -1,4 +1,5 @@
 #include "support/CliRunner.h"
+#include "support/TestFiles.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,15 +16,10 @@ const QString patchProfile = u".utpg/System/kvuser.ini"_s;
 
 // A made-up home folder holding the given profiles, the first one the newest.
 void makeHome(const QTemporaryDir& home, const QStringList& profiles) {
-    for (qsizetype i = 0; i < profiles.size(); ++i) {
-        const QString path = home.filePath(profiles.at(i));
-        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[DefaultPlayer]\r\nName=Kestrel" + QByteArray::number(i) + "\r\n");
-        file.flush();
-        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600 * i), QFileDevice::FileModificationTime));
-    }
+    for (qsizetype i = 0; i < profiles.size(); ++i)
+        QVERIFY(putFileDated(home.filePath(profiles.at(i)),
+                             "[DefaultPlayer]\r\nName=Kestrel" + QByteArray::number(i) + "\r\n",
+                             QDateTime::currentDateTime().addSecs(-3600 * i)));
 }
 
 } // namespace

@@ -17,7 +17,7 @@ for program in parlomatic parlomatic-cli; do
         fail "$program --version did not answer"
     [ "$answer" = "$program $version" ] || fail "$program --version said: $answer"
 done
-env -u DISPLAY -u WAYLAND_DISPLAY timeout 10 "$prefix/bin/parlomatic" --help | grep -q '\[PROFILE\]' ||
+env -u DISPLAY -u WAYLAND_DISPLAY timeout 10 "$prefix/bin/parlomatic" --help | grep -q '^Usage: parlomatic \[options\] \[PROFILE\]' ||
     fail "parlomatic --help does not name PROFILE"
 
 desktop=$prefix/share/applications/$id.desktop
