@@ -2,25 +2,69 @@
 #include "editor/SpeechTool.h"
 #include "gamewatch/GameSession.h"
 #include "gamewatch/ProcessList.h"
-#include "ui/Pictures.h"
+#include "locate/RememberedProfile.h"
+#include "locate/SearchPlaces.h"
+#include "ui/ProgramIcon.h"
 #include "ui/QtUserInteraction.h"
 #include "ui/SpeechToolWindow.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
+#include <QSettings>
+
+#include <cstdio>
 
 using namespace parlomatic;
 
 int main(int argc, char* argv[]) {
+    // The command line is read before the application exists: --help and
+    // --version must answer without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Binds voicepack taunts to keys in the game profile kvuser.ini."));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Displays this help."));
+    const QCommandLineOption versionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Displays version information."));
+    parser.addOption(helpOption);
+    parser.addOption(versionOption);
+    parser.addPositionalArgument(QStringLiteral("profile"), QStringLiteral("The kvuser.ini to open."),
+                                 QStringLiteral("[PROFILE]"));
+    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(parser.errorText().isEmpty() ? QStringLiteral("Give at most one profile.")
+                                                             : parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(helpOption)) {
+        // Without an application object the parser cannot know the program's name.
+        std::fputs(
+            qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("parlomatic"))),
+            stdout);
+        return EXIT_SUCCESS;
+    }
+    if (parser.isSet(versionOption)) {
+        std::printf("parlomatic %s\n", PARLOMATIC_VERSION);
+        return EXIT_SUCCESS;
+    }
+
     QApplication app(argc, argv);
-    app.setWindowIcon(pngIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
+    QApplication::setApplicationVersion(QStringLiteral(PARLOMATIC_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(PARLOMATIC_APP_ID));
+    app.setWindowIcon(programIcon());
 
     QtUserInteraction interaction;
     SpeechTool tool(interaction);
-    // Start-up finds the profile, backs it up and fills the lists before any window shows.
+    const std::unique_ptr<QSettings> settings = programSettings();
     const QStringList folders =
         programFolders(QCoreApplication::arguments().value(0), QCoreApplication::applicationDirPath());
-    if (!tool.Form_Load(folders, QDir::currentPath()))
+    const LocateSteps steps{folders, parser.positionalArguments().value(0), settings.get(),
+                            [] { return findProfiles(SearchEnvironment::fromSystem()); }};
+    // Start-up finds the profile, backs it up and fills the lists before any window shows.
+    if (!tool.Form_Load(steps, QDir::currentPath()))
         return EXIT_FAILURE;
 
     // The game's watch outlives the window that shows it.

@@ -75,8 +75,12 @@ int runCatalogue(const CliCommand& command, CliContext& context, const QStringLi
 } // namespace
 
 CliCommand catalogueCommand() {
-    return {QStringLiteral("catalogue"), QStringLiteral("catalogue [--json]"),
-            QStringLiteral("Lists the key names and the known voicepacks with every taunt."), runCatalogue};
+    return {QStringLiteral("catalogue"),
+            QStringLiteral("catalogue [--json]"),
+            QStringLiteral("Lists the key names and the known voicepacks with every taunt."),
+            runCatalogue,
+            false,
+            false};
 }
 
 } // namespace parlomatic::cli

@@ -22,7 +22,8 @@ struct CliContext {
 
 // One sub-command of parlomatic-cli. run receives the command itself, the
 // context and the command's own arguments (everything after its name) and
-// returns an ExitCode.
+// returns an ExitCode. A command that works on no profile clears
+// needsProfile, so that no profile is looked for before it runs.
 struct CliCommand {
     QString name;
     QString synopsis;
@@ -30,6 +31,7 @@ struct CliCommand {
     std::function<int(const CliCommand& command, CliContext& context, const QStringList& arguments)> run;
     // Draws pictures, so main runs it in a GUI application (without a display).
     bool drawsPictures = false;
+    bool needsProfile = true;
 };
 
 // Whether the command named on the command line argv draws pictures. Looks

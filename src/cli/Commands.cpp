@@ -7,7 +7,7 @@ const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands{
         catalogueCommand(), getCommand(),   setCommand(),    showCommand(),   bindCommand(),
         unbindCommand(),    voiceCommand(), eraseCommand(),  backupCommand(), restoreCommand(),
-        eliteCommand(),     nameCommand(),  statusCommand(), keymapCommand(),
+        eliteCommand(),     nameCommand(),  statusCommand(), keymapCommand(), profilesCommand(),
     };
     return commands;
 }

@@ -19,5 +19,6 @@ CliCommand eliteCommand();
 CliCommand nameCommand();
 CliCommand statusCommand();
 CliCommand keymapCommand();
+CliCommand profilesCommand();
 
 } // namespace parlomatic::cli

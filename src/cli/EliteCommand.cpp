@@ -17,8 +17,12 @@ int runElite(const CliCommand& command, CliContext& context, const QStringList& 
 } // namespace
 
 CliCommand eliteCommand() {
-    return {QStringLiteral("elite"), QStringLiteral("elite TEXT"),
-            QStringLiteral("Prints the two elite forms of TEXT, one per line."), runElite};
+    return {QStringLiteral("elite"),
+            QStringLiteral("elite TEXT"),
+            QStringLiteral("Prints the two elite forms of TEXT, one per line."),
+            runElite,
+            false,
+            false};
 }
 
 } // namespace parlomatic::cli

@@ -1,6 +1,7 @@
 #include "cli/TerminalInteraction.h"
 
 #include "catalogue/ProductInfo.h"
+#include "cli/ProfileList.h"
 
 #include <QFile>
 
@@ -65,6 +66,12 @@ QString TerminalInteraction::chooseOpenFile(const OpenFileRequest&) {
 
 QString TerminalInteraction::chooseSaveFile(const SaveFileRequest&) {
     return {};
+}
+
+int TerminalInteraction::chooseProfile(const QList<FoundProfile>& profiles) {
+    m_err << "Several profiles were found; choose one with --profile:" << Qt::endl;
+    writeProfileList(m_err, profiles);
+    return -1;
 }
 
 void TerminalInteraction::openInBrowser(const QString& address) {

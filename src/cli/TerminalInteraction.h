@@ -21,6 +21,10 @@ public:
     // The command line never asks for a file: it always behaves as cancelled.
     QString chooseOpenFile(const OpenFileRequest& request) override;
     QString chooseSaveFile(const SaveFileRequest& request) override;
+    // Lists the profiles on standard error, numbered, with where each was
+    // found and when it was last changed, and picks none: the command line
+    // never chooses one of several for the player.
+    int chooseProfile(const QList<FoundProfile>& profiles) override;
     void openInBrowser(const QString& address) override;
 
     // Texts of every message shown, in order.

@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/DefaultProfile.h"
 #include "cli/GameGuard.h"
 #include "cli/RawArguments.h"
 #include "gamewatch/ProcessList.h"
@@ -62,7 +63,9 @@ int main(int argc, char* argv[]) {
     parser.addOption(helpOption);
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption profileOption(
-        QStringLiteral("profile"), QStringLiteral("The profile to work on (default: kvuser.ini beside this program)."),
+        QStringLiteral("profile"),
+        QStringLiteral("The profile to work on (default: kvuser.ini beside this program, the profile used last, or the "
+                       "only one found)."),
         QStringLiteral("PATH"));
     parser.addOption(profileOption);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run (see below)."));
@@ -89,10 +92,15 @@ int main(int argc, char* argv[]) {
     for (const CliCommand& command : cliCommands()) {
         if (command.name != name)
             continue;
-        CliContext context{parser.isSet(profileOption)
-                               ? parser.value(profileOption)
-                               : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kvuser.ini")),
-                           out, err};
+        QString profile = parser.value(profileOption);
+        if (command.needsProfile && !parser.isSet(profileOption)) {
+            TerminalInteraction interaction(out, err);
+            const std::optional<QString> found = defaultProfile(QCoreApplication::applicationDirPath(), interaction);
+            if (!found)
+                return exitUsage;
+            profile = *found;
+        }
+        CliContext context{profile, out, err};
         std::optional<GameGuard> guard;
         if (writesProfile(command.name))
             guard.emplace(context, parlomatic::listProcesses,

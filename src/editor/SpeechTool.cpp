@@ -4,6 +4,7 @@
 #include "catalogue/ProductInfo.h"
 #include "catalogue/VoicePackCatalogue.h"
 #include "editor/KeyBinding.h"
+#include "locate/RememberedProfile.h"
 #include "profile/Backup.h"
 #include "profile/ProfileLocation.h"
 #include "profile/SpeechBinding.h"
@@ -72,14 +73,18 @@ SpeechTool::SpeechTool(UserInteraction& interaction)
       m_caption(product::mainWindowCaption()), m_productLine(product::productLine()) {}
 
 bool SpeechTool::Form_Load(const QStringList& programDirs, const QString& workingDir) {
+    return Form_Load(LocateSteps{programDirs, {}, nullptr, {}}, workingDir);
+}
+
+bool SpeechTool::Form_Load(const LocateSteps& steps, const QString& workingDir) {
     Notifier notifier(*this);
-    QString path;
-    for (const QString& dir : programDirs) {
-        path = candidateProfilePath(dir);
-        if (isOrdinaryFile(path))
-            break;
+    const Located located = locateProfile(steps, m_interaction);
+    if (located.by == LocatedBy::CommandLineMissing) {
+        message(QStringLiteral("no such profile: ") + located.path, MessageIcon::Critical);
+        return false;
     }
-    if (!isOrdinaryFile(path)) {
+    QString path = located.path;
+    if (located.by == LocatedBy::NotSettled) {
         path =
             m_interaction
                 .chooseOpenFile({QStringLiteral("Please locate your kvuser.ini (could be found in ut/system folder)"),
@@ -91,6 +96,8 @@ bool SpeechTool::Form_Load(const QStringList& programDirs, const QString& workin
         return false;
     }
     setProfilePath(path);
+    if (steps.memory)
+        rememberProfile(*steps.memory, path);
     if (!MakeBackup(profilePath(), m_backupPath).ok())
         message(QStringLiteral("Error could not make backup of your kvuser.ini"));
     RefreshAll();

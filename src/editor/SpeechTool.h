@@ -2,6 +2,7 @@
 
 #include "catalogue/CurrentTauntTable.h"
 #include "editor/ListModel.h"
+#include "locate/ProfileLocator.h"
 #include "profile/ProfileFile.h"
 #include "profile/UserInteraction.h"
 
@@ -28,6 +29,11 @@ public:
     // end, nothing was written). Otherwise backs the profile up (reporting a
     // failed backup and going on), refreshes twice and returns true.
     bool Form_Load(const QStringList& programDirs, const QString& workingDir);
+    // Start-up with the steps of locateProfile before the open-file dialog; a
+    // profile named on the command line that is no ordinary file is refused
+    // ("no such profile: <path>", returns false). Once a profile is settled it
+    // is remembered in steps.memory, when given.
+    bool Form_Load(const LocateSteps& steps, const QString& workingDir);
 
     // Sets profilePath (and from it backupPath and my_temp) without a backup or
     // refresh: for tools that run the refreshes themselves.

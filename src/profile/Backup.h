@@ -21,7 +21,7 @@ QString backupPathFor(const QString& profilePath);
 Result writeFileAtomically(const QString& path, QByteArrayView bytes);
 
 // Copies source over destination as a whole, as writeFileAtomically writes.
-// Fails when source is missing, is no regular file, is over 64 MB or cannot be
+// Fails when source is missing, is no regular file, is over 128 MB or cannot be
 // read whole. A destination that already holds the same bytes is not
 // rewritten: the outcome is the same as a copy.
 Result copyFileAtomically(const QString& source, const QString& destination);

@@ -22,7 +22,7 @@ FileRead failedRead(const QString& reason) {
 }
 
 QString tooLargeReason() {
-    return QStringLiteral("It is larger than 64 MB, far too large for a profile.");
+    return QStringLiteral("It is larger than 128 MB, far too large for a profile.");
 }
 
 QString cannotRead(const QString& systemReason) {

@@ -14,7 +14,7 @@
 namespace parlomatic::files {
 
 // Real profiles hold 10 to 25 KB; a file this large is no profile and is not read into memory.
-constexpr qint64 sizeLimit = 64 * 1024 * 1024;
+constexpr qint64 sizeLimit = 128 * 1024 * 1024;
 
 // One state of one file: which file it is (device and file number) and its
 // size and modification time. Two reads with equal stamps saw the same file.

@@ -47,7 +47,7 @@ public:
     // blanks (also cut to capacity - 1). capacity <= 0 gives an empty text.
     // "Key=" gives an empty text, not the default. A file that cannot be read
     // counts as missing, as does anything but a regular file (or a link to
-    // one) and a file over 64 MB. Text is converted from Windows-1252, or from
+    // one) and a file over 128 MB. Text is converted from Windows-1252, or from
     // UTF-16 when the file starts with a UTF-16 byte-order mark.
     QString ReadEntry(const QString& section, const QString& key, const QString& defaultValue, int capacity) const;
 
@@ -59,7 +59,7 @@ public:
     // replaces the file in one rename, or the file is left byte for byte as it
     // was and a failure is returned (full disk, write or sync error, read-only
     // file, missing folder, a folder or special file in its place, a file over
-    // 64 MB, a file that cannot be read whole, as its content would be lost).
+    // 128 MB, a file that cannot be read whole, as its content would be lost).
     // Owner, group and permissions are kept. Only a folder that refuses new
     // files while the file is writable makes it rewrite the file in place.
     //

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "profile/FoundProfile.h"
+
+#include <QList>
 #include <QString>
 
 namespace parlomatic {
@@ -48,6 +51,11 @@ public:
     virtual QString chooseOpenFile(const OpenFileRequest& request) = 0;
     // Returns the full path to write to, or an empty text when cancelled.
     virtual QString chooseSaveFile(const SaveFileRequest& request) = 0;
+    // Offers the profiles (already in the order to show, newest first), each
+    // with where it was found, its path and when it was last changed, plus
+    // "Browse…". Returns the index of the profile picked, or -1 for "Browse…"
+    // and when the player closes the chooser.
+    virtual int chooseProfile(const QList<FoundProfile>& profiles) = 0;
     // Opens the address in the default browser; failure is not reported.
     virtual void openInBrowser(const QString& address) = 0;
 };

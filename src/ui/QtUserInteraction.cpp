@@ -1,6 +1,7 @@
 #include "ui/QtUserInteraction.h"
 
 #include "catalogue/ProductInfo.h"
+#include "ui/ProfileChooser.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -69,6 +70,7 @@ QString QtUserInteraction::chooseOpenFile(const OpenFileRequest& request) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilter(request.fileName);
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -83,6 +85,11 @@ QString QtUserInteraction::chooseSaveFile(const SaveFileRequest& request) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+int QtUserInteraction::chooseProfile(const QList<FoundProfile>& profiles) {
+    ProfileChooser chooser(profiles, QApplication::activeWindow());
+    return chooser.exec() == QDialog::Accepted ? chooser.selectedIndex() : -1;
 }
 
 void QtUserInteraction::openInBrowser(const QString& address) {

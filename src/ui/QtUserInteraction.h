@@ -18,12 +18,15 @@ public:
 
     // A modal box over the active window, with the application's title when the request names none.
     MessageAnswer showMessage(const MessageRequest& request) override;
-    // Offers only files named request.fileName, starting in request.initialDir;
+    // Offers only files named request.fileName, starting in request.initialDir,
+    // hidden folders shown (Wine and Steam keep the game in dot-folders);
     // only an existing file can be confirmed. Returns its full path, or an
     // empty text when cancelled.
     QString chooseOpenFile(const OpenFileRequest& request) override;
     // Asks before replacing a file; returns the chosen path, or an empty text when cancelled.
     QString chooseSaveFile(const SaveFileRequest& request) override;
+    // The profile chooser (ProfileChooser); closing it counts as "Browse…".
+    int chooseProfile(const QList<FoundProfile>& profiles) override;
     // Hands the address to the desktop; failures are not reported.
     void openInBrowser(const QString& address) override;
 

@@ -10,6 +10,7 @@
 #include "ui/ListBox.h"
 #include "ui/MainWindowGeometry.h"
 #include "ui/Pictures.h"
+#include "ui/ProgramIcon.h"
 #include "ui/SplashWindow.h"
 #include "ui/Twips.h"
 #include "ui/WrappingButton.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,7 +68,7 @@ SpeechToolWindow::SpeechToolWindow(SpeechTool& tool, UserInteraction& interactio
                            Qt::WindowCloseButtonHint),
       m_tool(tool), m_interaction(interaction) {
     setObjectName(QStringLiteral("SpeechTool"));
-    setWindowIcon(pngIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
+    setWindowIcon(programIcon());
     setFont(dialogFont());
     buildControls();
     setFixedWidth(pixels(clientWidth));
@@ -151,6 +153,8 @@ void SpeechToolWindow::buildControls() {
     auto* restore = placed(new QPushButton(QStringLiteral("Restore old kvuser.ini"), this),
                            QStringLiteral("Restore_ini"), twipsRect(5280, 5160, 1815, 375));
     m_myTemp = hiddenTextBox(QStringLiteral("my_temp"), m_tool.my_temp(), twipsRect(6600, 120, 3375, 285), this);
+    // Which file is edited, in the free space right of the drop-down.
+    m_profileLine = placed(new QLabel(this), QStringLiteral("profileLine"), twipsRect(5280, 150, 4695, 255));
     auto* nameChanger = placed(new QPushButton(QStringLiteral("\u00CAL\u00CFt\u00EB Namechanger"), this),
                                QStringLiteral("elite_name_changer"), twipsRect(1200, 5160, 1575, 375));
     // In the free space of the bottom row, between the name changer and the restore button.
@@ -281,6 +285,10 @@ void SpeechToolWindow::showState() {
     m_removeBinding->setEnabled(m_tool.usedSpeechKeys().selectedIndex() >= 0);
     m_mytest->setText(m_tool.mytest());
     m_myTemp->setText(m_tool.my_temp());
+    const QString profile = QDir::toNativeSeparators(m_tool.profilePath());
+    m_profileLine->setText(m_profileLine->fontMetrics().elidedText(profile, Qt::ElideMiddle, m_profileLine->width()));
+    m_profileLine->setToolTip(profile);
+    setToolTip(profile);
     if (m_splash)
         m_splash->setProductLine(m_tool.lblCompanyProduct());
     if (m_keyboardMap)

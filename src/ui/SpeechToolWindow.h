@@ -88,6 +88,7 @@ private:
     QAction* m_removeBinding = nullptr;
     QFrame* m_frame = nullptr;
     QLineEdit* m_myTemp = nullptr;
+    QLabel* m_profileLine = nullptr;
     QLineEdit* m_mytest = nullptr;
     QList<QPushButton*> m_bottomRow;
     QLabel* m_statusLine = nullptr;

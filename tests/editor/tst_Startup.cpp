@@ -1,5 +1,6 @@
 #include "editor/ProgramFolders.h"
 #include "editor/SpeechTool.h"
+#include "locate/RememberedProfile.h"
 #include "profile/ProfileFile.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempProfile.h"
@@ -52,6 +53,8 @@ private slots:
     void restoreIntoReadOnlyProfile();
     void restoringTwiceGivesStartState();
     void profileBesideLinkThenTarget();
+    void browseFromChooserIsRemembered();
+    void missingCommandLineProfileIsRefused();
 };
 
 void TestStartup::profileBesideExecutable() {
@@ -343,6 +346,37 @@ void TestStartup::profileBesideLinkThenTarget() {
         QVERIFY(tool.Form_Load({link, target}, u"/"_s));
         QCOMPARE(tool.profilePath(), expected + u"/kvuser.ini"_s);
     }
+}
+
+void TestStartup::browseFromChooserIsRemembered() {
+    TempProfile picked(gameProfile("BotPack.VoiceBoss"));
+    QTemporaryDir dir;
+    QSettings memory(dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
+    const QList<FoundProfile> found{{dir.filePath(u"a/kvuser.ini"_s), u"Steam"_s, {}},
+                                    {dir.filePath(u"b/kvuser.ini"_s), u"Wine prefix"_s, {}}};
+    ScriptedInteraction interaction;
+    interaction.fileAnswers = {picked.path()};
+    SpeechTool tool(interaction);
+    QVERIFY(tool.Form_Load(LocateSteps{{dir.path()}, {}, &memory, [&] { return found; }}, u"/"_s));
+
+    QCOMPARE(interaction.profileChoices, QList<QList<FoundProfile>>{found});
+    QCOMPARE(interaction.fileDialogs.size(), 1);
+    QCOMPARE(tool.profilePath(), picked.path());
+    QCOMPARE(rememberedProfile(memory), picked.path());
+}
+
+void TestStartup::missingCommandLineProfileIsRefused() {
+    QTemporaryDir dir;
+    QSettings memory(dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
+    const QString missing = dir.filePath(u"typo.ini"_s);
+    ScriptedInteraction interaction;
+    SpeechTool tool(interaction);
+    QVERIFY(!tool.Form_Load(LocateSteps{{dir.path()}, missing, &memory, {}}, u"/"_s));
+
+    QCOMPARE(interaction.messages.size(), 1);
+    QCOMPARE(interaction.messages.constFirst().text, u"no such profile: "_s + missing);
+    QVERIFY(interaction.fileDialogs.isEmpty());
+    QVERIFY(rememberedProfile(memory).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -49,7 +49,7 @@ void ProfileFaultsTest::hostileFiles_data() {
     QTest::newRow("FIFO") << Hostile::Fifo << u"not a regular file"_s;
     QTest::newRow("link to /dev/zero") << Hostile::EndlessDevice << u"not a regular file"_s;
     QTest::newRow("folder") << Hostile::Folder << u"folder"_s;
-    QTest::newRow("65 MB file") << Hostile::HugeFile << u"64 MB"_s;
+    QTest::newRow("129 MB file") << Hostile::HugeFile << u"128 MB"_s;
 }
 
 // Anything but a regular file of sensible size is refused at once: no hang, no endless read.
@@ -71,7 +71,7 @@ void ProfileFaultsTest::hostileFiles() {
         break;
     case Hostile::HugeFile:
         QVERIFY(putFile(path, profileText));
-        QCOMPARE(::truncate(name.constData(), 65 << 20), 0);
+        QCOMPARE(::truncate(name.constData(), 129 << 20), 0);
         break;
     }
     const auto before = folderSnapshot(dir.path());

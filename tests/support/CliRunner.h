@@ -13,9 +13,18 @@ struct CliRun {
     QString err;
 };
 
-// Runs the built parlomatic-cli with arguments and optional standard input.
-inline CliRun runCli(const QStringList& arguments, const QByteArray& input = {}) {
+// Runs the built parlomatic-cli with arguments and optional standard input;
+// a home folder, when given, stands in for the player's (HOME, and the
+// settings below it).
+inline CliRun runCli(const QStringList& arguments, const QByteArray& input = {}, const QString& home = {}) {
     QProcess process;
+    if (!home.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+        environment.remove(QStringLiteral("WINEPREFIX"));
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(PARLOMATIC_CLI_PATH), arguments);
     process.waitForStarted();
     if (!input.isEmpty())

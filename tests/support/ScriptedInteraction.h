@@ -9,17 +9,20 @@ namespace parlomatic::test {
 
 // A UserInteraction for tests: records every question in order and answers
 // from scripted queues. A message box with no scripted answer gets its default
-// button; a file dialog with no scripted answer is cancelled.
+// button; a file dialog with no scripted answer is cancelled, a profile chooser with
+// none is answered with "Browse…".
 class ScriptedInteraction : public UserInteraction {
 public:
     QList<MessageRequest> messages;
     QList<OpenFileRequest> fileDialogs;
     QList<SaveFileRequest> saveDialogs;
     QStringList openedAddresses;
+    QList<QList<FoundProfile>> profileChoices;
 
     QList<MessageAnswer> messageAnswers;
     QStringList fileAnswers;
     QStringList saveAnswers;
+    QList<int> profileAnswers;
 
     MessageAnswer showMessage(const MessageRequest& request) override {
         messages.append(request);
@@ -34,6 +37,11 @@ public:
     QString chooseSaveFile(const SaveFileRequest& request) override {
         saveDialogs.append(request);
         return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+
+    int chooseProfile(const QList<FoundProfile>& profiles) override {
+        profileChoices.append(profiles);
+        return profileAnswers.isEmpty() ? -1 : profileAnswers.takeFirst();
     }
 
     void openInBrowser(const QString& address) override { openedAddresses.append(address); }

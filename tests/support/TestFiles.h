@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QString>
 #include <QTemporaryDir>
@@ -23,6 +25,15 @@ inline std::optional<QByteArray> fileBytes(const QString& path) {
 inline bool putFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Writes bytes to path, making its folders, and dates it modified when that is
+// valid. False when any step fails.
+inline bool putFileDated(const QString& path, const QByteArray& bytes, const QDateTime& modified = {}) {
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size() && file.flush() &&
+           (!modified.isValid() || file.setFileTime(modified, QFileDevice::FileModificationTime));
 }
 
 // The path of kvuser.ini in dir, the file holding bytes; a null bytes array

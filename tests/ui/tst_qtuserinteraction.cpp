@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <functional>
@@ -50,6 +51,8 @@ private slots:
     void messageBox();
     void fileDialogOffersOnlyProfile_data();
     void fileDialogOffersOnlyProfile();
+    void profileChooser_data();
+    void profileChooser();
 };
 
 void TestQtUserInteraction::messageBox_data() {
@@ -143,6 +146,7 @@ void TestQtUserInteraction::fileDialogOffersOnlyProfile() {
     QStringList seenFilters;
     QFileDialog::FileMode seenMode = QFileDialog::AnyFile;
     bool ownerVisible = true;
+    bool hiddenShown = false;
     whenDialogShows([&](QWidget* dialog) {
         auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
         if (!fileDialog)
@@ -151,6 +155,7 @@ void TestQtUserInteraction::fileDialogOffersOnlyProfile() {
         seenFolder = fileDialog->directory().absolutePath();
         seenFilters = fileDialog->nameFilters();
         seenMode = fileDialog->fileMode();
+        hiddenShown = fileDialog->filter().testFlag(QDir::Hidden);
         ownerTitle = fileDialog->parentWidget()->windowTitle();
         ownerVisible = fileDialog->parentWidget()->isVisible();
         if (!accept) {
@@ -175,10 +180,43 @@ void TestQtUserInteraction::fileDialogOffersOnlyProfile() {
     QCOMPARE(seenFolder, QDir(folder.path()).absolutePath());
     QCOMPARE(seenFilters, QStringList{u"kvuser.ini"_s});
     QCOMPARE(seenMode, QFileDialog::ExistingFile);
+    QVERIFY(hiddenShown);
     QCOMPARE(ownerTitle, u"Form2"_s);
     QVERIFY(!ownerVisible);
     QVERIFY(interaction.form2());
     QVERIFY(!interaction.form2()->isVisible());
+}
+
+void TestQtUserInteraction::profileChooser_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("first, preselected") << u"open"_s << -1 << 0;
+    QTest::newRow("second") << u"open"_s << 1 << 1;
+    QTest::newRow("browse") << u"browse"_s << 1 << -1;
+}
+
+void TestQtUserInteraction::profileChooser() {
+    QFETCH(QString, button);
+    QFETCH(int, row);
+    QFETCH(int, answer);
+    const QList<FoundProfile> found{{u"/new/kvuser.ini"_s, u"Steam"_s, QDateTime::currentDateTime()},
+                                    {u"/old/kvuser.ini"_s, u"Wine prefix"_s, QDateTime::currentDateTime().addDays(-9)}};
+    QStringList shown;
+    whenDialogShows([&](QWidget* dialog) {
+        auto* list = dialog->findChild<QTreeWidget*>(u"profiles"_s);
+        if (!list)
+            return false;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            shown.append(list->topLevelItem(i)->text(0) + u' ' + list->topLevelItem(i)->text(1));
+        if (row >= 0)
+            list->setCurrentItem(list->topLevelItem(row));
+        dialog->findChild<QPushButton*>(button)->click();
+        return true;
+    });
+    QtUserInteraction interaction;
+    QCOMPARE(interaction.chooseProfile(found), answer);
+    QCOMPARE(shown, (QStringList{u"Steam /new/kvuser.ini"_s, u"Wine prefix /old/kvuser.ini"_s}));
 }
 
 QTEST_MAIN(TestQtUserInteraction)

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "profile/FoundProfile.h"
+
+#include <QList>
+#include <QTextStream>
+
+namespace parlomatic::cli {
+
+// One line per profile, in the given order: its number from 1, the path, when
+// it was last changed (local time, ISO form) and where it was found.
+void writeProfileList(QTextStream& stream, const QList<FoundProfile>& profiles);
+
+} // namespace parlomatic::cli

@@ -1,0 +1,75 @@
+#include "locate/SteamLibraries.h"
+
+#include "locate/ProfileSearch.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace parlomatic {
+
+namespace {
+
+// drive_c/<a>/<b>/<game>/System: Program Files (x86)/GOG Galaxy/Games/UT.
+constexpr int wineDriveDepth = 4;
+// VirtualStore/Program Files (x86)/<game>/System
+constexpr int virtualStoreDepth = 3;
+
+} // namespace
+
+QStringList steamLibraryPaths(const QByteArray& vdfText) {
+    // "path" in today's file; older files name each library by its number.
+    // Each pair stands on a line of its own, key and value apart by blanks.
+    static const QRegularExpression pathEntry(QStringLiteral(R"re(^\s*"(?:path|\d+)"[ \t]+"((?:[^"\\]|\\.)*)")re"),
+                                              QRegularExpression::CaseInsensitiveOption |
+                                                  QRegularExpression::MultilineOption);
+    static const QRegularExpression absolutePath(QStringLiteral(R"re(^(/|[A-Za-z]:[\\/]))re"));
+    QStringList paths;
+    const QString text = QString::fromUtf8(vdfText);
+    for (auto match = pathEntry.globalMatch(text); match.hasNext();) {
+        QString value = match.next().captured(1);
+        value.replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
+        value.replace(QStringLiteral("\\\""), QStringLiteral("\""));
+        // Numbered keys also list the installed games' sizes; only paths count.
+        if (absolutePath.match(value).hasMatch())
+            paths.append(value);
+    }
+    return paths;
+}
+
+void searchWineDrive(ProfileSearch& search, const QString& driveC, const QString& place) {
+    const QDir drive(driveC);
+    search.searchTree(driveC, wineDriveDepth, place);
+    // The per-user copies that Windows keeps of files written under Program
+    // Files, in the folder names of today's Windows and of Windows XP.
+    for (const QString& user : search.subfolders(drive.filePath(QStringLiteral("users")))) {
+        const QDir home(user);
+        search.searchTree(home.filePath(QStringLiteral("AppData/Local/VirtualStore")), virtualStoreDepth, place);
+        search.searchTree(home.filePath(QStringLiteral("Local Settings/Application Data/VirtualStore")),
+                          virtualStoreDepth, place);
+    }
+    // Steam for Windows installed inside the prefix.
+    searchSteam(search, drive.filePath(QStringLiteral("Program Files (x86)/Steam")), place + QStringLiteral(" Steam"));
+    searchSteam(search, drive.filePath(QStringLiteral("Program Files/Steam")), place + QStringLiteral(" Steam"));
+}
+
+void searchSteam(ProfileSearch& search, const QString& steamRoot, const QString& place) {
+    if (!QFileInfo(steamRoot).isDir())
+        return;
+    QStringList libraries{steamRoot};
+    QFile vdf(QDir(steamRoot).filePath(QStringLiteral("steamapps/libraryfolders.vdf")));
+    if (vdf.open(QIODevice::ReadOnly))
+        libraries += steamLibraryPaths(vdf.read(1 << 20));
+
+    for (const QString& library : libraries) {
+        const QDir apps(QDir(library).filePath(QStringLiteral("steamapps")));
+        const QString where = library == steamRoot ? place : QStringLiteral("Steam library");
+        // steamapps/common/<game>/System
+        search.searchTree(apps.filePath(QStringLiteral("common")), 2, where);
+        for (const QString& game : search.subfolders(apps.filePath(QStringLiteral("compatdata"))))
+            searchWineDrive(search, QDir(game).filePath(QStringLiteral("pfx/drive_c")),
+                            where + QStringLiteral(" (Proton)"));
+    }
+}
+
+} // namespace parlomatic

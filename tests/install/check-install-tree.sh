@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs the build (argument 1) into a fresh temporary prefix and checks what
+# a desktop needs there: both programs answering --version at once without a
+# display, the desktop entry and the metainfo valid and naming the same id,
+# the icon in every size, and readable manual pages.
+set -euo pipefail
+build=$1 id=$2 version=$3
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+for program in parlomatic parlomatic-cli; do
+    [ -x "$prefix/bin/$program" ] || fail "$program is not installed"
+    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= timeout 10 "$prefix/bin/$program" --version) ||
+        fail "$program --version did not answer"
+    [ "$answer" = "$program $version" ] || fail "$program --version said: $answer"
+done
+env -u DISPLAY -u WAYLAND_DISPLAY timeout 10 "$prefix/bin/parlomatic" --help | grep -q '^Usage: parlomatic \[options\] \[PROFILE\]' ||
+    fail "parlomatic --help does not name PROFILE"
+
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+[ -f "$desktop" ] || fail "no desktop entry $id.desktop"
+grep -qx 'Exec=parlomatic %f' "$desktop" || fail "the desktop entry does not pass the file"
+grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "metainfo launches another id"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo lacks release $version"
+if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$desktop"; fi
+if command -v appstreamcli >/dev/null; then appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null; fi
+
+icons=$prefix/share/icons/hicolor
+[ -f "$icons/scalable/apps/$id.svg" ] || fail "no scalable icon"
+for size in 16 32 48 64 128 256; do
+    icon=$icons/${size}x${size}/apps/$id.png
+    [ -f "$icon" ] || fail "no $size px icon"
+    # The PNG header holds width and height at bytes 16 to 23.
+    [ "$(od -An -tu4 --endian=big -j16 -N8 "$icon" | tr -s ' ' | sed 's/^ //')" = "$size $size" ] ||
+        fail "the $size px icon has another size"
+done
+
+for page in parlomatic parlomatic-cli; do
+    file=$prefix/share/man/man1/$page.1.gz
+    [ -f "$file" ] || fail "no manual page for $page"
+    warnings=$(zcat "$file" | groff -man -Tutf8 -ww -z 2>&1)
+    [ -z "$warnings" ] || fail "manual page $page: $warnings"
+done
+echo "install tree: ok"

@@ -1,0 +1,96 @@
+#include "locate/ProfileLocator.h"
+#include "locate/RememberedProfile.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TestFiles.h"
+
+#include <QtTest>
+
+using namespace parlomatic;
+using namespace parlomatic::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString makeProfile(const QTemporaryDir& dir, const QString& relative) {
+    return putFileDated(dir.filePath(relative), "[Engine]\r\n") ? dir.filePath(relative) : QString();
+}
+
+} // namespace
+
+class TestProfileLocator : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Which step settles the profile, given what exists. Columns name the
+    // files present: beside the program, on the command line, remembered, and
+    // how many the search finds; chosen is the chooser's scripted answer.
+    void steps_data() {
+        QTest::addColumn<bool>("beside");
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<bool>("remembered");
+        QTest::addColumn<int>("foundCount");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<LocatedBy>("by");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("chooserAsked");
+
+        QTest::newRow("beside wins") << true << u"cmd/kvuser.ini"_s << true << 2 << 0 << LocatedBy::BesideProgram
+                                     << u"exe/kvuser.ini"_s << false;
+        QTest::newRow("command line") << false << u"cmd/kvuser.ini"_s << true << 2 << 0 << LocatedBy::CommandLine
+                                      << u"cmd/kvuser.ini"_s << false;
+        QTest::newRow("command line missing") << false << u"nowhere/kvuser.ini"_s << true << 2 << 0
+                                              << LocatedBy::CommandLineMissing << u"nowhere/kvuser.ini"_s << false;
+        QTest::newRow("remembered") << false << QString() << true << 2 << 0 << LocatedBy::Remembered
+                                    << u"last/kvuser.ini"_s << false;
+        QTest::newRow("remembered is gone, one found")
+            << false << QString() << false << 1 << 0 << LocatedBy::OnlyOneFound << u"found0/kvuser.ini"_s << false;
+        QTest::newRow("several: the second chosen")
+            << false << QString() << false << 3 << 1 << LocatedBy::Chooser << u"found1/kvuser.ini"_s << true;
+        QTest::newRow("several: browse") << false << QString() << false << 2 << -1 << LocatedBy::NotSettled << QString()
+                                         << true;
+    }
+    void steps() {
+        QFETCH(bool, beside);
+        QFETCH(QString, commandLine);
+        QFETCH(bool, remembered);
+        QFETCH(int, foundCount);
+        QFETCH(int, chosen);
+        QFETCH(LocatedBy, by);
+        QFETCH(QString, path);
+        QFETCH(bool, chooserAsked);
+
+        QTemporaryDir dir;
+        QDir().mkpath(dir.filePath(u"exe"_s));
+        if (beside)
+            makeProfile(dir, u"exe/kvuser.ini"_s);
+        makeProfile(dir, u"cmd/kvuser.ini"_s);
+        QSettings memory(dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
+        rememberProfile(memory, dir.filePath(u"last/kvuser.ini"_s));
+        if (remembered)
+            makeProfile(dir, u"last/kvuser.ini"_s);
+        QList<FoundProfile> found;
+        for (int i = 0; i < foundCount; ++i)
+            found.append({makeProfile(dir, u"found%1/kvuser.ini"_s.arg(i)), u"Steam"_s, {}});
+        int searches = 0;
+        const LocateSteps steps{{dir.filePath(u"exe"_s)}, commandLine.isEmpty() ? QString() : dir.filePath(commandLine),
+                                &memory, [&] {
+                                    ++searches;
+                                    return found;
+                                }};
+
+        ScriptedInteraction interaction;
+        interaction.profileAnswers = {chosen};
+        const Located located = locateProfile(steps, interaction);
+        QCOMPARE(located.by, by);
+        QCOMPARE(located.path, path.isEmpty() ? QString() : dir.filePath(path));
+        QCOMPARE(interaction.profileChoices.size(), chooserAsked ? 1 : 0);
+        if (chooserAsked)
+            QCOMPARE(interaction.profileChoices.constFirst(), found);
+        // The search of a large home runs only when the quick steps found nothing.
+        const bool searched = !beside && commandLine.isEmpty() && !remembered;
+        QCOMPARE(searches, searched ? 1 : 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProfileLocator)
+#include "tst_ProfileLocator.moc"
