@@ -7,6 +7,8 @@
 #include "profile/ProfileLocation.h"
 #include "profile/SpeechBinding.h"
 
+#include <QDir>
+
 #include <utility>
 
 namespace parlomatic {
@@ -249,7 +251,7 @@ void SpeechTool::Restore_ini_Click() {
     const Result copied = copyFileAtomically(m_backupPath, profilePath());
     if (!copied.ok()) {
         message(QStringLiteral("Your kvuser.ini was not Restored and is unchanged.\n%1: %2")
-                    .arg(profilePath(), copied.error()),
+                    .arg(QDir::toNativeSeparators(profilePath()), copied.error()),
                 MessageIcon::Critical);
         return;
     }
@@ -287,7 +289,8 @@ void SpeechTool::splashUnloaded() {
 void SpeechTool::reportWriteFailure(const Result& result) {
     if (result.ok())
         return;
-    message(QStringLiteral("Your kvuser.ini could not be changed.\n%1: %2").arg(profilePath(), result.error()),
+    message(QStringLiteral("Your kvuser.ini could not be changed.\n%1: %2")
+                .arg(QDir::toNativeSeparators(profilePath()), result.error()),
             MessageIcon::Critical);
 }
 

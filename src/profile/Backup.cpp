@@ -1,5 +1,6 @@
 #include "profile/Backup.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -17,16 +18,20 @@ QString backupPathFor(const QString& profilePath) {
 Result copyFileAtomically(const QString& source, const QString& destination) {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return Result::failure(QStringLiteral("cannot read %1: %2").arg(source, in.errorString()));
+        return Result::failure(
+            QStringLiteral("cannot read %1: %2").arg(QDir::toNativeSeparators(source), in.errorString()));
     const QByteArray content = in.readAll();
     if (in.error() != QFileDevice::NoError)
-        return Result::failure(QStringLiteral("cannot read %1: %2").arg(source, in.errorString()));
+        return Result::failure(
+            QStringLiteral("cannot read %1: %2").arg(QDir::toNativeSeparators(source), in.errorString()));
 
     QSaveFile out(destination);
     if (!out.open(QIODevice::WriteOnly))
-        return Result::failure(QStringLiteral("cannot write %1: %2").arg(destination, out.errorString()));
+        return Result::failure(
+            QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(destination), out.errorString()));
     if (out.write(content) != content.size() || !out.commit())
-        return Result::failure(QStringLiteral("cannot write %1: %2").arg(destination, out.errorString()));
+        return Result::failure(
+            QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(destination), out.errorString()));
     return Result::success();
 }
 

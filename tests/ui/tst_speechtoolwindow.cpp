@@ -78,7 +78,8 @@ void TestSpeechToolWindow::startUpShowsProfile() {
     QCOMPARE(started.find<QListWidget>(QStringLiteral("allKeys"))->count(), 86);
     QCOMPARE(itemTexts(started.find<QListWidget>(QStringLiteral("usedSpeechKeys"))),
              QStringList{QStringLiteral("F5: ") + column(QStringLiteral("I've got the flag"))});
-    QCOMPARE(started.find<QLineEdit>(QStringLiteral("my_temp"))->text(), started.profile.path());
+    QCOMPARE(started.find<QLineEdit>(QStringLiteral("my_temp"))->text(),
+             QDir::toNativeSeparators(started.profile.path()));
     QCOMPARE(started.find<QLineEdit>(QStringLiteral("mytest"))->text(), QStringLiteral("Unreal Tournament Male Nr2"));
     for (const QString& hidden : {QStringLiteral("my_temp"), QStringLiteral("mytest"), QStringLiteral("Label5")})
         QVERIFY2(!started.find(hidden)->isVisible(), qPrintable(hidden));
