@@ -72,7 +72,8 @@ private slots:
         const CliRun run = runCli({QStringLiteral("--profile"), below, QStringLiteral("name"), QStringLiteral("Anna")});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.out.isEmpty());
-        QVERIFY2(run.err.startsWith(QStringLiteral("The new Name was NOT written to %1:\n").arg(below)),
+        QVERIFY2(run.err.startsWith(
+                     QStringLiteral("The new Name was NOT written to %1:\n").arg(QDir::toNativeSeparators(below))),
                  qPrintable(run.err));
         QCOMPARE(fileBytes(file).value_or("<missing>"), profileBefore);
     }
