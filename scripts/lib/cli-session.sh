@@ -17,9 +17,11 @@ cli_session() {
     local profile name dir shown
     for profile in "${profiles[@]}"; do
         name=$(basename "$profile" .ini)
-        dir=$CLI_SESSION_DIR/$name
+        dir=$(realpath -m "$CLI_SESSION_DIR/$name")
         mkdir -p "$dir"
-        cp "$profile" "$dir/kvuser.ini"
+        # Writable copies: the originals may be read-only, which root ignores
+        # on Linux and Windows does not.
+        install -m 644 "$profile" "$dir/kvuser.ini"
         shown=$dir
         [ "${CLI_SESSION_NATIVE:-0}" = 1 ] && shown=$(winepath -w "$dir" 2>/dev/null)
         echo "### $name"
@@ -45,7 +47,9 @@ cli_session_commands() {
         out=$("$@" "${args[@]}" 2>&1 </dev/null) || status=$?
         # Wine's console ends lines with CR LF; the text is what counts.
         out=${out//$'\r'/}
-        out=${out//"${shown//\\/\\\\}"/<DIR>} # as a JSON string writes it
+        # The folder, with the separator after it, as written and as a JSON string writes it.
+        out=${out//"$shown$sep"/<DIR>/}
+        out=${out//"${shown//\\/\\\\}\\\\"/<DIR>/}
         printf '%s\n' "${out//"$shown"/<DIR>}"
         echo "exit $status"
         (cd "$dir" && find . -type f -print0 | sort -z | xargs -0 -r sha256sum)

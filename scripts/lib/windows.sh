@@ -53,7 +53,7 @@ start_wine() {
         wineboot --init >/dev/null 2>&1 </dev/null
         wineserver --wait
     fi
-    wineserver --persistent >/dev/null 2>&1 </dev/null
+    wineserver --persistent >/dev/null 2>&1 </dev/null || true # 2: one runs already
     wine cmd /c exit >/dev/null 2>&1 </dev/null
 }
 stop_wine() {
