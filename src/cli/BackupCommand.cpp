@@ -1,6 +1,8 @@
 #include "cli/Commands.h"
 #include "profile/Backup.h"
 
+#include <QDir>
+
 namespace parlomatic::cli {
 
 namespace {
@@ -17,7 +19,7 @@ int runBackup(const CliCommand& command, CliContext& context, const QStringList&
         context.err << "Error could not make backup of your kvuser.ini: " << copied.error() << Qt::endl;
         return exitFailed;
     }
-    context.out << backupPath << Qt::endl;
+    context.out << QDir::toNativeSeparators(backupPath) << Qt::endl;
     return exitOk;
 }
 

@@ -2,6 +2,7 @@
 #include "cli/StartedTool.h"
 #include "cli/TerminalInteraction.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -31,7 +32,7 @@ int runShow(const CliCommand& command, CliContext& context, const QStringList& a
 
     if (parser.isSet(json)) {
         const QJsonObject state{
-            {QStringLiteral("profile"), tool.profilePath()},
+            {QStringLiteral("profile"), QDir::toNativeSeparators(tool.profilePath())},
             {QStringLiteral("caption"), tool.caption()},
             {QStringLiteral("voicepack"), QJsonArray::fromStringList(tool.voicepack().items())},
             {QStringLiteral("voicepackIndex"), tool.voicepack().selectedIndex()},
@@ -42,8 +43,8 @@ int runShow(const CliCommand& command, CliContext& context, const QStringList& a
         context.out << QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Indented));
         return exitOk;
     }
-    context.out << tool.caption() << "\nProfile: " << tool.profilePath() << "\nVoicepack: " << tool.voicepack().text()
-                << "\n\n";
+    context.out << tool.caption() << "\nProfile: " << QDir::toNativeSeparators(tool.profilePath())
+                << "\nVoicepack: " << tool.voicepack().text() << "\n\n";
     printList(context.out, QStringLiteral("Voicepacks"), tool.voicepack().items());
     printList(context.out, QStringLiteral("Taunts"), tool.all_taunts().items());
     printList(context.out, QStringLiteral("Keys"), tool.allKeys().items());

@@ -51,7 +51,7 @@ void TestEditorCommands::showJson() {
     const CliRun result = run(profile, {u"show"_s, u"--json"_s});
     QCOMPARE(result.exitCode, 0);
     const QJsonObject state = QJsonDocument::fromJson(result.out.toUtf8()).object();
-    QCOMPARE(state[u"profile"_s].toString(), profile.path());
+    QCOMPARE(state[u"profile"_s].toString(), QDir::toNativeSeparators(profile.path()));
     QCOMPARE(state[u"caption"_s].toString(), u"Drovantis Parlomatic Tool v.0.4"_s);
     QCOMPARE(state[u"voicepackIndex"_s].toInt(), 0);
     QCOMPARE(state[u"voicepack"_s].toArray().size(), 15);
@@ -179,7 +179,7 @@ void TestEditorCommands::backupAndRestore() {
     const QByteArray original = profile.read();
     const CliRun backup = run(profile, {u"backup"_s});
     QCOMPARE(backup.exitCode, 0);
-    QCOMPARE(backup.out.trimmed(), profile.dir() + u"/kvuser1.bak"_s);
+    QCOMPARE(backup.out.trimmed(), QDir::toNativeSeparators(profile.dir() + u"/kvuser1.bak"_s));
     QCOMPARE(TempProfile::readFile(backup.out.trimmed()), original);
 
     QCOMPARE(run(profile, {u"bind"_s, u"F5"_s, u"Boom!"_s, u"--replace"_s}).exitCode, 0);

@@ -73,7 +73,8 @@ private slots:
         QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), file});
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.out.isEmpty());
-        QVERIFY2(run.err.startsWith(QStringLiteral("The new Name was NOT written to %1:\n").arg(file)),
+        QVERIFY2(run.err.startsWith(
+                     QStringLiteral("The new Name was NOT written to %1:\n").arg(QDir::toNativeSeparators(file))),
                  qPrintable(run.err));
         QCOMPARE(fileBytes(file).value_or("<missing>"), profileBefore);
     }

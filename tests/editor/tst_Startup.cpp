@@ -2,6 +2,7 @@
 #include "editor/SpeechTool.h"
 #include "locate/RememberedProfile.h"
 #include "profile/ProfileFile.h"
+#include "support/HiddenFile.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempProfile.h"
 
@@ -65,9 +66,9 @@ void TestStartup::profileBesideExecutable() {
 
     QVERIFY(interaction.fileDialogs.isEmpty());
     QVERIFY(interaction.messages.isEmpty());
-    QCOMPARE(tool.profilePath(), profile.path());
-    QCOMPARE(tool.my_temp(), profile.path());
-    QCOMPARE(tool.backupPath(), profile.dir() + u"/kvuser1.bak"_s);
+    QCOMPARE(tool.profilePath(), QDir::toNativeSeparators(profile.path()));
+    QCOMPARE(tool.my_temp(), QDir::toNativeSeparators(profile.path()));
+    QCOMPARE(tool.backupPath(), QDir::toNativeSeparators(profile.dir() + u"/kvuser1.bak"_s));
     QCOMPARE(TempProfile::readFile(tool.backupPath()), profile.read());
     QCOMPARE(tool.voicepack().text(), u"Unreal Tournament Boss Voice"_s);
     QCOMPARE(tool.usedSpeechKeys().count(), 1);
@@ -122,8 +123,10 @@ void TestStartup::refusedWithoutProfile_data() {
                                                << "";
     QTest::newRow("folder named kvuser.ini, dialog cancelled") << "folder"
                                                                << "";
+    QTest::newRow("hidden kvuser.ini beside the program, dialog cancelled") << "hidden"
+                                                                            << "";
     QTest::newRow("hidden file chosen") << ""
-                                        << ".kvuser.ini";
+                                        << "hidden";
     QTest::newRow("folder chosen") << ""
                                    << "chosen-folder";
     QTest::newRow("missing file chosen") << ""
@@ -137,11 +140,16 @@ void TestStartup::refusedWithoutProfile() {
     QTemporaryDir dir;
     if (besideExecutable == u"folder"_s)
         QVERIFY(QDir(dir.path()).mkdir(u"kvuser.ini"_s));
+    // Hidden by the file attribute on Windows; on Unix, where the name alone
+    // hides a file, kvuser.ini cannot be hidden and the row finds no profile.
+    if (besideExecutable == u"hidden"_s)
+        QVERIFY(!writeHiddenFile(dir.path(), u"kvuser.ini"_s, gameProfile("BotPack.VoiceBoss")).isEmpty());
     ScriptedInteraction interaction;
     if (!dialogAnswer.isEmpty()) {
-        const QString chosen = dir.filePath(dialogAnswer);
-        if (dialogAnswer.startsWith(u'.'))
-            writeFile(chosen, gameProfile("BotPack.VoiceBoss"));
+        QString chosen = dir.filePath(dialogAnswer);
+        if (dialogAnswer == u"hidden"_s)
+            QVERIFY(
+                !(chosen = writeHiddenFile(dir.path(), u"chosen.ini"_s, gameProfile("BotPack.VoiceBoss"))).isEmpty());
         else if (dialogAnswer == u"chosen-folder"_s)
             QVERIFY(QDir(dir.path()).mkdir(dialogAnswer));
         interaction.fileAnswers = {chosen};
@@ -289,6 +297,9 @@ void TestStartup::restoreIntoReadOnlyProfile() {
     writeFile(tool.backupPath(), gameProfile("MultiMesh.SkaarjVoice"));
     const QByteArray current = profile.read();
 
+#ifdef Q_OS_WIN
+    QSKIP("needs chattr +i, which Windows does not have");
+#endif
     QCOMPARE(QProcess::execute(u"chattr"_s, {u"+i"_s, profile.path()}), 0);
     tool.Restore_ini_Click();
     QProcess::execute(u"chattr"_s, {u"-i"_s, profile.path()});

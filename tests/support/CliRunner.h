@@ -13,6 +13,15 @@ struct CliRun {
     QString err;
 };
 
+// A console program's text output; Windows ends its lines with CR LF.
+inline QString consoleText(const QByteArray& bytes) {
+    QString text = QString::fromUtf8(bytes);
+#ifdef Q_OS_WIN
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+#endif
+    return text;
+}
+
 // Runs the built parlomatic-cli with arguments and optional standard input;
 // a home folder, when given, stands in for the player's (HOME, and the
 // settings below it).
@@ -32,8 +41,7 @@ inline CliRun runCli(const QStringList& arguments, const QByteArray& input = {},
     process.closeWriteChannel();
     process.waitForFinished(60000);
     return CliRun{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                  QString::fromUtf8(process.readAllStandardOutput()),
-                  QString::fromUtf8(process.readAllStandardError())};
+                  consoleText(process.readAllStandardOutput()), consoleText(process.readAllStandardError())};
 }
 
 } // namespace parlomatic::test

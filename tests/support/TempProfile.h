@@ -7,7 +7,12 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#ifdef Q_OS_WIN
+#include <QDir>
+#include <windows.h>
+#else
 #include <sys/stat.h>
+#endif
 
 namespace parlomatic::test {
 
@@ -28,11 +33,24 @@ public:
 
     static QByteArray readFile(const QString& path) { return fileBytes(path).value_or(QByteArray()); }
 
-    // The file's inode: an atomic replacement gives a new one, so an
-    // unchanged inode proves that nothing was written.
-    ino_t inode() const {
+    // The file's identity in its file system (inode; file index on Windows):
+    // an atomic replacement gives a new one, so an unchanged identity proves
+    // that nothing was written. 0 when it cannot be read.
+    quint64 inode() const {
+#ifdef Q_OS_WIN
+        const std::wstring native = QDir::toNativeSeparators(m_path).toStdWString();
+        const HANDLE file = CreateFileW(native.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return 0;
+        BY_HANDLE_FILE_INFORMATION info{};
+        const bool known = GetFileInformationByHandle(file, &info);
+        CloseHandle(file);
+        return known ? (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow : 0;
+#else
         struct stat info {};
         return ::stat(QFile::encodeName(m_path).constData(), &info) == 0 ? info.st_ino : 0;
+#endif
     }
 
 private:

@@ -93,11 +93,12 @@ void TestSpeechToolWindow::startUpShowsProfile() {
     QCOMPARE(started.find<QListWidget>(QStringLiteral("allKeys"))->count(), 86);
     QCOMPARE(itemTexts(started.find<QListWidget>(QStringLiteral("usedSpeechKeys"))),
              QStringList{QStringLiteral("F5: ") + column(QStringLiteral("I've got the flag"))});
-    QCOMPARE(started.find<QLineEdit>(QStringLiteral("my_temp"))->text(), started.profile.path());
+    QCOMPARE(started.find<QLineEdit>(QStringLiteral("my_temp"))->text(),
+             QDir::toNativeSeparators(started.profile.path()));
     // The file edited is shown in the free space of the top row, clear of the drop-down.
     const auto* profileLine = started.find<QLabel>(QStringLiteral("profileLine"));
     QVERIFY(profileLine->isVisible());
-    QCOMPARE(profileLine->toolTip(), started.profile.path());
+    QCOMPARE(profileLine->toolTip(), QDir::toNativeSeparators(started.profile.path()));
     QVERIFY(profileLine->text().endsWith(QStringLiteral("kvuser.ini")));
     QVERIFY(!profileLine->geometry().intersects(voicepack->geometry()));
     QCOMPARE(started.find<QLineEdit>(QStringLiteral("mytest"))->text(), QStringLiteral("Unreal Tournament Male Nr2"));
