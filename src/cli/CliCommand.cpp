@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -15,7 +16,7 @@ int usageError(const CliCommand& command, const QString& reason, QTextStream& er
 bool profileFound(const CliContext& context) {
     if (QFileInfo(context.profilePath).isFile())
         return true;
-    context.err << "no such profile: " << context.profilePath << Qt::endl;
+    context.err << "no such profile: " << QDir::toNativeSeparators(context.profilePath) << Qt::endl;
     return false;
 }
 

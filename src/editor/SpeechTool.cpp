@@ -80,7 +80,7 @@ bool SpeechTool::Form_Load(const LocateSteps& steps, const QString& workingDir) 
     Notifier notifier(*this);
     const Located located = locateProfile(steps, m_interaction);
     if (located.by == LocatedBy::CommandLineMissing) {
-        message(QStringLiteral("no such profile: ") + located.path, MessageIcon::Critical);
+        message(QStringLiteral("no such profile: ") + QDir::toNativeSeparators(located.path), MessageIcon::Critical);
         return false;
     }
     QString path = located.path;

@@ -330,6 +330,9 @@ void TestStartup::restoringTwiceGivesStartState() {
 }
 
 void TestStartup::profileBesideLinkThenTarget() {
+#ifdef Q_OS_WIN
+    QSKIP("symbolic links and a POSIX PATH are what a Linux start goes through");
+#endif
     QTemporaryDir root;
     const QString link = root.filePath(u"link"_s);
     const QString target = root.filePath(u"target"_s);

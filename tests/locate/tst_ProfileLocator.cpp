@@ -72,17 +72,17 @@ private slots:
         for (int i = 0; i < foundCount; ++i)
             found.append({makeProfile(dir, u"found%1/kvuser.ini"_s.arg(i)), u"Steam"_s, {}});
         int searches = 0;
-        const LocateSteps steps{{dir.filePath(u"exe"_s)}, commandLine.isEmpty() ? QString() : dir.filePath(commandLine),
-                                &memory, [&] {
-                                    ++searches;
-                                    return found;
-                                }};
+        const LocateSteps steps{
+            {dir.filePath(u"exe"_s)}, commandLine.isEmpty() ? QString() : dir.filePath(commandLine), &memory, [&] {
+                ++searches;
+                return found;
+            }};
 
         ScriptedInteraction interaction;
         interaction.profileAnswers = {chosen};
         const Located located = locateProfile(steps, interaction);
         QCOMPARE(located.by, by);
-        QCOMPARE(located.path, path.isEmpty() ? QString() : dir.filePath(path));
+        QCOMPARE(QDir::fromNativeSeparators(located.path), path.isEmpty() ? QString() : dir.filePath(path));
         QCOMPARE(interaction.profileChoices.size(), chooserAsked ? 1 : 0);
         if (chooserAsked)
             QCOMPARE(interaction.profileChoices.constFirst(), found);
