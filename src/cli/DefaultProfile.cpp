@@ -12,7 +12,8 @@ namespace parlomatic::cli {
 std::optional<QString> defaultProfile(const QString& executableDir, TerminalInteraction& interaction) {
     const std::unique_ptr<QSettings> settings = programSettings();
     const Located located = locateProfile(
-        {{executableDir}, {}, settings.get(), [] { return findProfiles(SearchEnvironment::fromSystem()); }}, interaction);
+        {{executableDir}, {}, settings.get(), [] { return findProfiles(SearchEnvironment::fromSystem()); }},
+        interaction);
     if (located.by != LocatedBy::NotSettled)
         return located.path;
     if (located.found.size() > 1)
