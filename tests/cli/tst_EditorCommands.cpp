@@ -243,7 +243,7 @@ void TestEditorCommands::missingProfileRefused() {
         for (const QStringList& command : commands) {
             const CliRun result = runCli(QStringList{u"--profile"_s, path} + command);
             QCOMPARE(result.exitCode, 1);
-            QCOMPARE(result.err, u"no such profile: %1\n"_s.arg(path));
+            QCOMPARE(result.err, u"no such profile: %1\n"_s.arg(QDir::toNativeSeparators(path)));
         }
     }
     QCOMPARE(folderSnapshot(dir.path()).keys(), QStringList{dir.filePath(u"folder.ini"_s)});

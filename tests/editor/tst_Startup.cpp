@@ -388,7 +388,7 @@ void TestStartup::missingCommandLineProfileIsRefused() {
     QVERIFY(!tool.Form_Load(LocateSteps{{dir.path()}, missing, &memory, {}}, u"/"_s));
 
     QCOMPARE(interaction.messages.size(), 1);
-    QCOMPARE(interaction.messages.constFirst().text, u"no such profile: "_s + missing);
+    QCOMPARE(interaction.messages.constFirst().text, u"no such profile: "_s + QDir::toNativeSeparators(missing));
     QVERIFY(interaction.fileDialogs.isEmpty());
     QVERIFY(rememberedProfile(memory).isEmpty());
 }
