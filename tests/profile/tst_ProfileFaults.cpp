@@ -163,7 +163,7 @@ void ProfileFaultsTest::readOnlyFolderRewritesInPlace() {
     if (QProcess::execute(u"chattr"_s, {u"+i"_s, file.dir()}) != 0)
         QSKIP("chattr +i is not available here");
     const auto cleanup = qScopeGuard([&] { QProcess::execute(u"chattr"_s, {u"-i"_s, file.dir()}); });
-    const ino_t inode = file.inode();
+    const quint64 inode = file.inode();
     const Result result = ProfileFile(file.path()).WriteEntry(u"DefaultPlayer"_s, u"Name"_s, u"Kestrel Longname"_s);
     QVERIFY2(result.ok(), qPrintable(result.error()));
     QCOMPARE(file.read(), QByteArray(profileText).replace("Name=Player", "Name=Kestrel Longname"));

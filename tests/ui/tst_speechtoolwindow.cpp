@@ -436,14 +436,11 @@ void TestSpeechToolWindow::enterClicksButtons() {
 }
 
 void TestSpeechToolWindow::voicepackChosenOnlyInOpenedList() {
-#ifdef Q_OS_WIN
-    QSKIP("under Wine the profile is seen rewritten during this test; not yet explained");
-#endif
     StartedWindow started(maleTwoProfile());
     QVERIFY(started.window);
     auto* voicepack = started.find<QComboBox>(u"voicepack"_s);
     const QString second = voicepack->itemText(1);
-    const ino_t inode = started.profile.inode();
+    const quint64 inode = started.profile.inode();
     for (const int delta : {-120, 120}) {
         const QPointF at(5, 5);
         QWheelEvent wheel(at, voicepack->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
