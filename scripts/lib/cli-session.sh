@@ -50,7 +50,12 @@ cli_session_commands() {
         # The folder, with the separator after it, as written and as a JSON string writes it.
         out=${out//"$shown$sep"/<DIR>/}
         out=${out//"${shown//\\/\\\\}\\\\"/<DIR>/}
-        printf '%s\n' "${out//"$shown"/<DIR>}"
+        out=${out//"$shown"/<DIR>}
+        # Below the folder, a native path's single separators are what the Linux build writes as '/'.
+        if [ "${CLI_SESSION_NATIVE:-0}" = 1 ]; then
+            out=$(printf '%s' "$out" | sed -E '/<DIR>\// s#([^\\])\\([^\\"])#\1/\2#g')
+        fi
+        printf '%s\n' "$out"
         echo "exit $status"
         (cd "$dir" && find . -type f -print0 | sort -z | xargs -0 -r sha256sum)
     done <<'STEPS'
