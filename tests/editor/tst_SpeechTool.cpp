@@ -4,8 +4,7 @@
 #include "editor/KeyBinding.h"
 #include "editor/SpeechTool.h"
 #include "profile/ProfileFile.h"
-#include "support/ScriptedInteraction.h"
-#include "support/TempProfile.h"
+#include "support/StartedTool.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -42,17 +41,9 @@ QString keyItem(const SpeechTool& tool, const QString& key) {
     return index < 0 ? QString() : tool.allKeys().items().at(index);
 }
 
-// A started tool: profile set and refreshed twice, as start-up does after the backup.
-struct Started {
-    TempProfile profile;
-    ScriptedInteraction interaction;
-    SpeechTool tool{interaction};
-
-    explicit Started(const QByteArray& content) : profile(content) {
-        tool.setProfilePath(profile.path());
-        tool.RefreshAll();
-        tool.RefreshAll();
-    }
+// A started tool with the selections the tests make.
+struct Started : StartedTool {
+    using StartedTool::StartedTool;
 
     void select(const QString& taunt, const QString& key) {
         tool.selectTaunt(static_cast<int>(tool.all_taunts().items().indexOf(taunt)));

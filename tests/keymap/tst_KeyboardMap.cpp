@@ -3,8 +3,7 @@
 #include "keymap/KeyboardLayout.h"
 #include "keymap/KeyboardMap.h"
 #include "profile/ProfileFile.h"
-#include "support/ScriptedInteraction.h"
-#include "support/TempProfile.h"
+#include "support/StartedTool.h"
 
 #include <QtTest>
 
@@ -24,17 +23,7 @@ QString readValue(const TempProfile& profile, const QString& key) {
     return ProfileFile(profile.path()).ReadEntry(QStringLiteral("Engine.Input"), key, QStringLiteral("<missing>"), 256);
 }
 
-struct Started {
-    TempProfile profile;
-    ScriptedInteraction interaction;
-    SpeechTool tool{interaction};
-
-    explicit Started(const QByteArray& content) : profile(content) {
-        tool.setProfilePath(profile.path());
-        tool.RefreshAll();
-        tool.RefreshAll();
-    }
-};
+using Started = StartedTool;
 
 } // namespace
 
