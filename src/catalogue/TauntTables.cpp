@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <array>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -528,11 +529,16 @@ TauntTable commandoTwo() {
 
 const TauntTable& TauntTableFor(int voicepack) {
     // In catalogue order: the index of a table is the index of its voicepack.
-    static const std::array<TauntTable, voicePackCount> tables{
-        kelvanorMale(), maleOne(),     maleTwo(), femaleOne(), femaleTwo(), boss(),   skaarjHybrid(), nali(),
-        naliWarcow(),   nedFlanders(), deadeye(), marines(),   drBoss(),    dagget(), commandoTwo(),
+    static constexpr std::array<TauntTable (*)(), voicePackCount> builders{
+        kelvanorMale, maleOne,     maleTwo, femaleOne, femaleTwo, boss,   skaarjHybrid, nali,
+        naliWarcow,   nedFlanders, deadeye, marines,   drBoss,    dagget, commandoTwo,
     };
-    return tables.at(static_cast<std::size_t>(voicepack));
+    // A run needs one or two voicepacks' tables; each is built when first asked for.
+    static std::array<std::once_flag, voicePackCount> built;
+    static std::array<TauntTable, voicePackCount> tables;
+    const auto index = static_cast<std::size_t>(voicepack);
+    std::call_once(built.at(index), [index] { tables[index] = builders[index](); });
+    return tables[index];
 }
 
 } // namespace parlomatic

@@ -48,7 +48,9 @@ const std::array<VoicePackInfo, voicePackCount>& VoicePackCatalogue() {
 }
 
 QString voiceDefault() {
-    return QStringLiteral("noVoice").leftJustified(30, QLatin1Char(' '));
+    // Every key of every refresh reads with it.
+    static const QString value = QStringLiteral("noVoice").leftJustified(30, QLatin1Char(' '));
+    return value;
 }
 
 } // namespace parlomatic

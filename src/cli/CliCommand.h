@@ -12,12 +12,16 @@ namespace parlomatic::cli {
 
 enum ExitCode { exitOk = 0, exitFailed = 1, exitUsage = 2 };
 
+struct PictureDrawing;
+
 // What every command gets: the profile to work on and the two output streams
 // (UTF-8). Messages the window would show in a box go to out, errors to err.
+// Commands that draw get the drawing functions, when they could be loaded.
 struct CliContext {
     QString profilePath;
     QTextStream& out;
     QTextStream& err;
+    const PictureDrawing* pictures = nullptr;
 };
 
 // One sub-command of parlomatic-cli. run receives the command itself, the
@@ -29,7 +33,8 @@ struct CliCommand {
     QString synopsis;
     QString summary;
     std::function<int(const CliCommand& command, CliContext& context, const QStringList& arguments)> run;
-    // Draws pictures, so main runs it in a GUI application (without a display).
+    // Draws pictures, so main loads the drawing functions and runs it in a GUI
+    // application (without a display).
     bool drawsPictures = false;
     bool needsProfile = true;
 };

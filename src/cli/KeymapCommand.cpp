@@ -1,11 +1,11 @@
 #include "cli/Commands.h"
+#include "cli/PictureDrawing.h"
 #include "cli/StartedTool.h"
 #include "cli/TerminalInteraction.h"
-#include "keymap/KeyboardMapPicture.h"
+#include "keymap/KeyboardMap.h"
 #include "profile/ProfileLocation.h"
 
 #include <QDir>
-#include <QGuiApplication>
 
 namespace parlomatic::cli {
 
@@ -20,8 +20,8 @@ int runKeymap(const CliCommand& command, CliContext& context, const QStringList&
         return exitUsage;
     if (!parser.isSet(png))
         return usageError(command, QStringLiteral("--png FILE is required"), context.err);
-    // main makes a GUI application for the commands that draw; text cannot be drawn without one.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+    // main loads the drawing functions and makes a GUI application for the commands that draw.
+    if (context.pictures == nullptr) {
         context.err << "keymap: pictures cannot be drawn here" << Qt::endl;
         return exitFailed;
     }
@@ -34,7 +34,7 @@ int runKeymap(const CliCommand& command, CliContext& context, const QStringList&
     SpeechTool tool(interaction);
     startTool(tool, context);
     const QString path = parser.value(png);
-    const Result saved = saveKeyboardMapPng(keyboardMapOf(tool), path);
+    const Result saved = context.pictures->saveKeyboardMapPng(keyboardMapOf(tool), path);
     if (!saved.ok()) {
         context.err << "keymap: " << QDir::toNativeSeparators(path) << ": " << saved.error() << Qt::endl;
         return exitFailed;

@@ -1,11 +1,9 @@
 #include "cli/Commands.h"
+#include "cli/IndentedJson.h"
 #include "cli/StartedTool.h"
 #include "cli/TerminalInteraction.h"
 
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 namespace parlomatic::cli {
 
@@ -31,16 +29,16 @@ int runShow(const CliCommand& command, CliContext& context, const QStringList& a
     startTool(tool, context, true);
 
     if (parser.isSet(json)) {
-        const QJsonObject state{
-            {QStringLiteral("profile"), QDir::toNativeSeparators(tool.profilePath())},
-            {QStringLiteral("caption"), tool.caption()},
-            {QStringLiteral("voicepack"), QJsonArray::fromStringList(tool.voicepack().items())},
-            {QStringLiteral("voicepackIndex"), tool.voicepack().selectedIndex()},
-            {QStringLiteral("all_taunts"), QJsonArray::fromStringList(tool.all_taunts().items())},
-            {QStringLiteral("allKeys"), QJsonArray::fromStringList(tool.allKeys().items())},
-            {QStringLiteral("usedSpeechKeys"), QJsonArray::fromStringList(tool.usedSpeechKeys().items())},
-        };
-        context.out << QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Indented));
+        // The members in the order QJsonObject sorts its keys, as this output always had them.
+        IndentedJsonObject state;
+        state.add(u"allKeys", tool.allKeys().items());
+        state.add(u"all_taunts", tool.all_taunts().items());
+        state.add(u"caption", tool.caption());
+        state.add(u"profile", QDir::toNativeSeparators(tool.profilePath()));
+        state.add(u"usedSpeechKeys", tool.usedSpeechKeys().items());
+        state.add(u"voicepack", tool.voicepack().items());
+        state.add(u"voicepackIndex", tool.voicepack().selectedIndex());
+        context.out << std::move(state).text();
         return exitOk;
     }
     context.out << tool.caption() << "\nProfile: " << QDir::toNativeSeparators(tool.profilePath())

@@ -1,13 +1,13 @@
 #include "cli/CliCommand.h"
 #include "cli/DefaultProfile.h"
 #include "cli/GameGuard.h"
+#include "cli/PictureDrawing.h"
 #include "cli/RawArguments.h"
 #include "gamewatch/ProcessList.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
@@ -31,16 +31,17 @@ QString helpText(const QCommandLineParser& parser) {
 int main(int argc, char* argv[]) {
     // Drawing text needs a GUI application; the other commands stay without one.
     std::unique_ptr<QCoreApplication> app;
+    const PictureDrawing* pictures = nullptr;
     if (commandDrawsPictures(argc, argv)) {
-#ifndef Q_OS_WIN
-        // No display is needed to draw into a file.
-        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-#endif
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
+        QString error;
+        pictures = loadPictureDrawing(error);
+        if (pictures == nullptr)
+            std::fprintf(stderr, "The drawing module cannot be loaded: %s\n", qPrintable(error));
     }
+    if (pictures != nullptr)
+        app = pictures->makeApplication(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("parlomatic-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PARLOMATIC_VERSION));
 
@@ -100,7 +101,7 @@ int main(int argc, char* argv[]) {
                 return exitUsage;
             profile = *found;
         }
-        CliContext context{profile, out, err};
+        CliContext context{profile, out, err, pictures};
         std::optional<GameGuard> guard;
         if (writesProfile(command.name))
             guard.emplace(context, parlomatic::listProcesses,

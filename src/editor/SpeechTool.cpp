@@ -27,6 +27,19 @@ constexpr int bindingColumnWidth = 30;
 // Voicepack number of a profile that names no known voicepack.
 constexpr int noVoicepackFound = 100;
 
+// Whether text begins with "speech" in any ASCII case (no other letter lowers to one of these).
+bool startsWithSpeech(QStringView text) {
+    constexpr char16_t speech[] = u"speech";
+    if (text.size() < 6)
+        return false;
+    for (qsizetype i = 0; i < 6; ++i) {
+        const char16_t c = text[i].unicode();
+        if ((c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c) != speech[i])
+            return false;
+    }
+    return true;
+}
+
 QString noVoicepackEntry() {
     return QStringLiteral("No voicepack selected");
 }
@@ -188,7 +201,7 @@ QString SpeechTool::bindingColumnFor(const QString& binding, const QString& keyN
     if (binding == QStringLiteral("noVoice"))
         column = emptyColumn();
     // A speech binding in any case that no slot named stays hidden.
-    if (column.left(6).toLower() == QStringLiteral("speech"))
+    if (startsWithSpeech(column))
         column = emptyColumn();
     return column;
 }

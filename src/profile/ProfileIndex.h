@@ -5,14 +5,17 @@
 
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace parlomatic {
 
-// The sections and entries of a profile file's bytes, found in one pass, so
-// that any number of lookups costs no further scan. The first two lookups
-// only scan for their entry, as ProfileText does; the third builds the index,
-// so that a few lookups cost no more than a few scans. Answers exactly as
+// The sections and entries of a profile file's bytes, so that any number of
+// lookups costs no further scan. The first two lookups only scan for their
+// entry, as ProfileText does; the third finds the section headers in one pass,
+// so that a few lookups cost no more than a few scans. A section's entries are
+// indexed when it is first looked in: a refresh reads a few sections of a file
+// that may hold thousands. Answers exactly as
 // ProfileText::value does: only the first section of a name is searched, the
 // first entry of a key in it wins, names are compared without regard to ASCII
 // case, a UTF-8 byte-order mark is skipped, lines end with CR LF, LF or CR.
@@ -29,35 +32,40 @@ public:
 private:
     // A section header or an entry line, in file order.
     struct Named {
-        std::uint32_t hash;  // of the name without regard to case; an entry's also mixes in its header
-        std::int32_t header; // the number of the section header it is, or that it follows
+        std::uint32_t hash; // of the name without regard to case
         QByteArrayView name;
-        QByteArrayView rawValue; // entries: after '=' up to the line end
+        qsizetype value; // a header's first byte after its line; an entry's first byte after the '='
+        qsizetype end;   // a header's: where the section ends; an entry's: where its value ends
     };
 
     // Open addressing over positions in a list of Named, the first of equal names winning.
     class NameTable {
     public:
-        // Indexes the items, the first of equal names winning. Names are equal
-        // when their texts are and, with byHeader, their headers too.
-        void build(const std::vector<Named>& items, bool byHeader);
-        // The indexed item named name (under header, with byHeader), or null.
-        const Named* find(const std::vector<Named>& items, const Named& wanted) const;
+        // Indexes the items, the first of equal names winning.
+        void build(const std::vector<Named>& items);
+        // The indexed item named name, or null.
+        const Named* find(const std::vector<Named>& items, QByteArrayView name, std::uint32_t hash) const;
 
     private:
         std::vector<std::int32_t> m_slots; // item positions; -1 for none
-        bool m_byHeader = false;
     };
 
-    void build();
+    // The entries of one section, in file order, and their index.
+    struct Section {
+        std::vector<Named> entries;
+        NameTable keys;
+    };
+
+    void findSections();
+    const Section& sectionAt(const Named& header);
 
     QByteArray m_bytes;
     int m_lookups = 0;
     bool m_built = false;
     std::vector<Named> m_headers;
-    std::vector<Named> m_entries;
     NameTable m_sections;
-    NameTable m_keys;
+    // By the position of the header: the sections looked in so far.
+    std::unordered_map<qsizetype, Section> m_sectionEntries;
 };
 
 } // namespace parlomatic

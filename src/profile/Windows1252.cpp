@@ -40,14 +40,16 @@ QString decode(QByteArrayView bytes) {
 }
 
 QByteArray encode(QStringView text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    // At most one byte a UTF-16 unit; a surrogate pair gives one.
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             ++i;
-        bytes.append(encodeOne(c.unicode()));
+        *out++ = encodeOne(c.unicode());
     }
+    bytes.truncate(out - bytes.constData());
     return bytes;
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build (argument 1) into a fresh temporary prefix and checks what
 # a desktop needs there: both programs answering --version at once without a
-# display, the desktop entry and the metainfo valid and naming the same id,
-# the icon in every size, and readable manual pages.
+# display, the command line drawing through its installed module, the desktop
+# entry and the metainfo valid and naming the same id, the icon in every size,
+# and readable manual pages.
 set -euo pipefail
 build=$1 id=$2 version=$3
 prefix=$(mktemp -d)
@@ -17,6 +18,12 @@ for program in parlomatic parlomatic-cli; do
         fail "$program --version did not answer"
     [ "$answer" = "$program $version" ] || fail "$program --version said: $answer"
 done
+# The command line loads Qt Gui only to draw, from the module installed with it.
+if readelf -d "$prefix/bin/parlomatic-cli" | grep -q 'NEEDED.*libQt6Gui'; then fail "parlomatic-cli loads Qt Gui at every start"; fi
+printf '[Engine.Input]\nF5=\n' >"$prefix/kvuser.ini"
+env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 "$prefix/bin/parlomatic-cli" --profile "$prefix/kvuser.ini" keymap \
+    --png "$prefix/keymap.png" >/dev/null || fail "the installed parlomatic-cli cannot draw the keyboard map"
+[ "$(head -c 4 "$prefix/keymap.png" | tail -c 3)" = PNG ] || fail "the keyboard map is no PNG picture"
 env -u DISPLAY -u WAYLAND_DISPLAY timeout 10 "$prefix/bin/parlomatic" --help | grep -q '^Usage: parlomatic \[options\] \[PROFILE\]' ||
     fail "parlomatic --help does not name PROFILE"
 

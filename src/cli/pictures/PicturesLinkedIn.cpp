@@ -1,0 +1,9 @@
+#include "cli/PictureDrawing.h"
+
+namespace parlomatic::cli {
+
+const PictureDrawing* loadPictureDrawing(QString&) {
+    return parlomaticPictureDrawing();
+}
+
+} // namespace parlomatic::cli
