@@ -146,6 +146,10 @@ void ProfileReadTest::readEntry_data() {
     addRead("key of the next section", "[S]\r\nA=1\r\n[T]\r\nK=v\r\n", u"S"_s, u"K"_s, u"d"_s, 260, u"d"_s);
     addRead("unterminated last line", "[S]\r\nK=last", u"S"_s, u"K"_s, u"d"_s, 260, u"last"_s);
     addRead("mixed line ends", "[A]\nx=1\r[S]\r\nK=v\n", u"S"_s, u"K"_s, u"d"_s, 260, u"v"_s);
+    // A section's lines end where the next header starts, whatever ends the line before it.
+    addRead("entry of a repeated section after a lone CR", "[S]\rK=v\r[s]\rJ=w", u"S"_s, u"J"_s, u"d"_s, 260, u"d"_s);
+    addRead("last entry before a header after a lone CR", "[S]\rJ=x\rK=v\r[T]\rK=w", u"S"_s, u"K"_s, u"d"_s, 260,
+            u"v"_s);
     addRead("empty file", "", u"S"_s, u"K"_s, u"d"_s, 260, u"d"_s);
     addRead("default beyond the code page", absent, u"S"_s, u"K"_s, u"\u4E2D\u00E9"_s, 260, u"?\u00E9"_s);
 }
