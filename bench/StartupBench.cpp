@@ -26,7 +26,7 @@ using namespace parlomatic::bench;
 
 namespace {
 
-// The child: what main does with profile named on its command line, then
+// The child: what main does with the profile named on its command line, then
 // "frame <peak KiB>" at the first frame; the three lists go to linesFile when
 // one is given.
 int runProgram(int argc, char* argv[], const QString& profile, const QString& linesFile) {

@@ -13,7 +13,8 @@
 namespace parlomatic {
 
 // What runs while the program runs. Members are built in this order and end in
-// the reverse one: the game's watch outlives the window that shows it.
+// the reverse one: the game's watch outlives the window that shows it. Building
+// it begins the first listing of the processes, on a thread of its own.
 struct StartedProgram {
     QtUserInteraction interaction;
     SpeechTool tool{interaction};
