@@ -1,9 +1,11 @@
-// Start-up to the first painted frame: the program (the steps of its main:
-// find and back up the profile, two refreshes, the main window) against a bare
-// Qt Widgets window with three list widgets holding the same lines
+// Start-up to the first painted frame: the program (its start-up as main runs
+// it: the profile found through the command line, remembered, backed up and
+// read, the main window built, the game's watch started) against a bare Qt
+// Widgets window with three list widgets holding the same lines
 // (parlomatic-bench-bare-window). Each run is a fresh process; the two kinds
 // take turns so that a busy machine weighs on both alike. Peak memory is each
-// process's own at its first frame.
+// process's own at its first frame. Both run with a scratch home and settings
+// folder: the player's own settings are never read or written.
 //
 //   parlomatic-bench-startup [profile] [runs]
 //
@@ -11,10 +13,7 @@
 
 #include "BenchRunner.h"
 #include "FirstFrame.h"
-#include "editor/SpeechTool.h"
-#include "ui/Pictures.h"
-#include "ui/QtUserInteraction.h"
-#include "ui/SpeechToolWindow.h"
+#include "app/ProgramStart.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,17 +26,16 @@ using namespace parlomatic::bench;
 
 namespace {
 
-// The child: what main does, then "frame <peak KiB>" at the first frame; the
-// three lists go to linesFile when one is given.
-int runProgram(int argc, char* argv[], const QString& folder, const QString& linesFile) {
+// The child: what main does with the profile named on its command line, then
+// "frame <peak KiB>" at the first frame; the three lists go to linesFile when
+// one is given.
+int runProgram(int argc, char* argv[], const QString& profile, const QString& linesFile) {
     QApplication app(argc, argv);
-    app.setWindowIcon(pngIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
-    QtUserInteraction interaction;
-    SpeechTool tool(interaction);
-    if (!tool.Form_Load({folder}, folder))
+    const std::unique_ptr<StartedProgram> program = startProgram(profile);
+    if (!program)
         return 1;
-    SpeechToolWindow window(tool, interaction);
-    endAfterFirstFrame(&window, [&tool, linesFile] {
+    const SpeechTool& tool = program->tool;
+    endAfterFirstFrame(program->window.get(), [&tool, linesFile] {
         if (linesFile.isEmpty())
             return;
         QFile file(linesFile);
@@ -46,8 +44,16 @@ int runProgram(int argc, char* argv[], const QString& folder, const QString& lin
         for (const ListModel* list : {&tool.all_taunts(), &tool.allKeys(), &tool.usedSpeechKeys()})
             file.write(list->items().join(u'\n').toUtf8() + "\n\n");
     });
-    window.show();
+    program->window->show();
     return QApplication::exec();
+}
+
+// Points home and every per-user folder of both children into scratch.
+void useScratchHome(const QString& scratch) {
+    QDir().mkpath(scratch);
+    qputenv("HOME", QFile::encodeName(scratch));
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        qputenv(name, QFile::encodeName(QDir(scratch).filePath(QString::fromLatin1(name))));
 }
 
 struct Sample {
@@ -84,6 +90,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QFile::setPermissions(kvuser, QFile::ReadOwner | QFile::WriteOwner);
+    useScratchHome(QDir(folder.path()).filePath(QStringLiteral("home")));
     const QString lines = QDir(folder.path()).filePath(QStringLiteral("lines.txt"));
     const QString self = QCoreApplication::applicationFilePath();
     const QString bare = besideThisProgram(QStringLiteral("parlomatic-bench-bare-window"));
@@ -91,14 +98,14 @@ int main(int argc, char* argv[]) {
     // The first run writes the lines for the anchor and warms the caches of both.
     Sample program;
     Sample anchor;
-    if (!sample(program, self, {QStringLiteral("--program"), folder.path(), lines}) || !sample(anchor, bare, {lines})) {
+    if (!sample(program, self, {QStringLiteral("--program"), kvuser, lines}) || !sample(anchor, bare, {lines})) {
         out << "A run failed" << Qt::endl;
         return 1;
     }
     program = {};
     anchor = {};
     for (int i = 0; i < runs; ++i) {
-        if (!sample(program, self, {QStringLiteral("--program"), folder.path()}) || !sample(anchor, bare, {lines})) {
+        if (!sample(program, self, {QStringLiteral("--program"), kvuser}) || !sample(anchor, bare, {lines})) {
             out << "A run failed" << Qt::endl;
             return 1;
         }

@@ -1,17 +1,7 @@
-#include "editor/ProgramFolders.h"
-#include "editor/SpeechTool.h"
-#include "gamewatch/GameSession.h"
-#include "gamewatch/ProcessList.h"
-#include "locate/RememberedProfile.h"
-#include "locate/SearchPlaces.h"
-#include "ui/ProgramIcon.h"
-#include "ui/QtUserInteraction.h"
-#include "ui/SpeechToolWindow.h"
+#include "app/ProgramStart.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
-#include <QSettings>
 
 #include <cstdio>
 
@@ -52,28 +42,10 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationVersion(QStringLiteral(PARLOMATIC_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral(PARLOMATIC_APP_ID));
-    app.setWindowIcon(programIcon());
-
-    QtUserInteraction interaction;
-    SpeechTool tool(interaction);
-    const std::unique_ptr<QSettings> settings = programSettings();
-    const QStringList folders =
-        programFolders(QCoreApplication::arguments().value(0), QCoreApplication::applicationDirPath());
-    const LocateSteps steps{folders, parser.positionalArguments().value(0), settings.get(),
-                            [] { return findProfiles(SearchEnvironment::fromSystem()); }};
-    // Start-up finds the profile, backs it up and fills the lists before any window shows.
-    if (!tool.Form_Load(steps, QDir::currentPath()))
+    const std::unique_ptr<StartedProgram> program = startProgram(parser.positionalArguments().value(0));
+    if (!program)
         return EXIT_FAILURE;
-
-    // The game's watch outlives the window that shows it.
-    GameMonitor monitor(listProcesses);
-    GameSession session(tool.profilePath(), ReapplyJournal(ReapplyJournal::defaultPath()), monitor);
-    SpeechToolWindow window(tool, interaction);
-    window.setGameSession(&session);
-    session.start();
-    window.show();
+    program->window->show();
     // The program ends when no window that counts is visible any more: an open
     // name changer keeps it going, the hidden and the information window do not.
     return QApplication::exec();

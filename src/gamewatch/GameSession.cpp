@@ -18,10 +18,15 @@ GameSession::GameSession(QString profilePath, ReapplyJournal journal, GameMonito
 }
 
 void GameSession::start() {
-    m_known = ProfileEntries::ofFile(m_profilePath);
+    // The known entries are only compared while the game runs, and the game
+    // seen starting reads them (gameRunningChanged): reading them here as
+    // well would only slow the start.
+    const bool seenBefore = m_monitor.isRunning();
     m_monitor.start(); // a running game shows its warning through runningChanged
     if (!m_monitor.isRunning())
         reapply(true);
+    else if (seenBefore)
+        m_known = ProfileEntries::ofFile(m_profilePath);
 }
 
 void GameSession::ownChangesDone() {

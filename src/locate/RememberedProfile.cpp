@@ -21,7 +21,12 @@ QString rememberedProfile(const QSettings& settings) {
 }
 
 void rememberProfile(QSettings& settings, const QString& path) {
-    settings.setValue(lastProfileKey, QFileInfo(path).absoluteFilePath());
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    // Most starts open the profile of last time: the settings file is then
+    // left alone, which spares a synced rewrite of it on every start.
+    if (rememberedProfile(settings) == absolute)
+        return;
+    settings.setValue(lastProfileKey, absolute);
     settings.sync();
 }
 

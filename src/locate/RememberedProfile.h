@@ -15,7 +15,8 @@ std::unique_ptr<QSettings> programSettings();
 // The profile used last time, kept in the program's settings. Empty when none
 // was remembered.
 QString rememberedProfile(const QSettings& settings);
-// Remembers path (made absolute) as the profile used last.
+// Remembers path (made absolute) as the profile used last; the settings are
+// written only when that changes what they hold.
 void rememberProfile(QSettings& settings, const QString& path);
 
 } // namespace parlomatic

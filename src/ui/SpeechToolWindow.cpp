@@ -5,6 +5,7 @@
 #include "ui/ChoiceDropDown.h"
 #include "ui/Controls.h"
 #include "ui/EliteVoiceChangerWindow.h"
+#include "ui/FirstPaint.h"
 #include "ui/Fonts.h"
 #include "ui/KeyboardMapWindow.h"
 #include "ui/ListBox.h"
@@ -68,7 +69,9 @@ SpeechToolWindow::SpeechToolWindow(SpeechTool& tool, UserInteraction& interactio
                            Qt::WindowCloseButtonHint),
       m_tool(tool), m_interaction(interaction) {
     setObjectName(QStringLiteral("SpeechTool"));
-    setWindowIcon(programIcon());
+    // The large sizes of the icon, for window switchers, follow the first frame.
+    setWindowIcon(titleBarProgramIcon());
+    runAfterFirstPaint(this, [this] { setWindowIcon(programIcon()); });
     setFont(dialogFont());
     buildControls();
     setFixedWidth(pixels(clientWidth));

@@ -90,6 +90,24 @@ private slots:
         const bool searched = !beside && commandLine.isEmpty() && !remembered;
         QCOMPARE(searches, searched ? 1 : 0);
     }
+
+    // Remembering the profile of last time leaves the settings file as it is;
+    // another profile replaces it.
+    void rememberedOnlyWhenChanged() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"settings.ini"_s);
+        const auto remember = [&](const QString& profile) {
+            QSettings memory(file, QSettings::IniFormat);
+            rememberProfile(memory, dir.filePath(profile));
+        };
+        remember(u"a/kvuser.ini"_s);
+        // A comment does not survive a rewrite of the file.
+        QVERIFY(putFile(file, fileBytes(file).value_or(QByteArray()) + "; kept\n"));
+        remember(u"a/kvuser.ini"_s);
+        QVERIFY(fileBytes(file).value_or(QByteArray()).contains("; kept"));
+        remember(u"b/kvuser.ini"_s);
+        QCOMPARE(rememberedProfile(QSettings(file, QSettings::IniFormat)), dir.filePath(u"b/kvuser.ini"_s));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestProfileLocator)

@@ -83,6 +83,8 @@ void TestSpeechToolWindow::startUpShowsProfile() {
 
     QCOMPARE(started.window->windowTitle(), QStringLiteral("Drovantis Parlomatic Tool v.0.4"));
     QVERIFY(!started.window->windowIcon().isNull());
+    // The large sizes, for window switchers, follow the first frame.
+    QTRY_VERIFY(started.window->windowIcon().availableSizes().contains(QSize(256, 256)));
     auto* voicepack = started.find<QComboBox>(QStringLiteral("voicepack"));
     QCOMPARE(voicepack->count(), 15);
     QCOMPARE(voicepack->currentIndex(), 0);

@@ -1,0 +1,58 @@
+#include "app/ProgramStart.h"
+
+#include "editor/ProgramFolders.h"
+#include "gamewatch/ProcessList.h"
+#include "locate/RememberedProfile.h"
+#include "locate/SearchPlaces.h"
+#include "ui/FirstPaint.h"
+#include "ui/ProgramIcon.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+
+#include <future>
+
+namespace parlomatic {
+
+namespace {
+
+// Lists the processes with listProcesses; the first listing begins at once on
+// a thread of its own, so that it runs while the profile loads and the window
+// is built rather than before the window's first frame.
+ProcessLister listerBegunNow() {
+    auto first = std::make_shared<std::future<QList<ProcessInfo>>>(std::async(std::launch::async, listProcesses));
+    return [first] { return first->valid() ? first->get() : listProcesses(); };
+}
+
+} // namespace
+
+StartedProgram::StartedProgram() : monitor(listerBegunNow()) {}
+
+std::unique_ptr<StartedProgram> startProgram(const QString& commandLineProfile) {
+    QApplication::setApplicationVersion(QStringLiteral(PARLOMATIC_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(PARLOMATIC_APP_ID));
+    // The icon of every window without one of its own. Its large sizes, for
+    // window switchers, follow the main window's first frame.
+    QApplication::setWindowIcon(titleBarProgramIcon());
+
+    auto program = std::make_unique<StartedProgram>();
+    const std::unique_ptr<QSettings> settings = programSettings();
+    const QStringList folders =
+        programFolders(QCoreApplication::arguments().value(0), QCoreApplication::applicationDirPath());
+    const LocateSteps steps{folders, commandLineProfile, settings.get(),
+                            [] { return findProfiles(SearchEnvironment::fromSystem()); }};
+    // Start-up finds the profile, backs it up and fills the lists before any window shows.
+    if (!program->tool.Form_Load(steps, QDir::currentPath()))
+        return nullptr;
+
+    program->session = std::make_unique<GameSession>(program->tool.profilePath(),
+                                                     ReapplyJournal(ReapplyJournal::defaultPath()), program->monitor);
+    program->window = std::make_unique<SpeechToolWindow>(program->tool, program->interaction);
+    program->window->setGameSession(program->session.get());
+    program->session->start();
+    runAfterFirstPaint(program->window.get(), [] { QApplication::setWindowIcon(programIcon()); });
+    return program;
+}
+
+} // namespace parlomatic
