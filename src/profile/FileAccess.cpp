@@ -14,6 +14,10 @@ QString writeTarget(const QString& path) {
 
 namespace detail {
 
+Replacement failure(const QString& reason) {
+    return Replacement{Replacement::Failed, reason, {}};
+}
+
 FileRead failedRead(const QString& reason) {
     FileRead read;
     read.status = FileRead::Failed;
@@ -62,5 +66,14 @@ FileRead readToEnd(qint64 expectedSize, const std::function<qint64(char* into, q
 }
 
 } // namespace detail
+
+FileRead readFile(const QString& path) {
+    // A file rewritten while it is read is read again, a few times.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (std::optional<FileRead> read = detail::readOnce(path))
+            return *read;
+    }
+    return detail::failedRead(QStringLiteral("It kept changing while it was read."));
+}
 
 } // namespace parlomatic::files

@@ -3,11 +3,13 @@
 #include "profile/FileAccess.h"
 
 #include <functional>
+#include <optional>
 
 // What the Unix and the Windows side of FileAccess share.
 namespace parlomatic::files::detail {
 
 FileRead failedRead(const QString& reason);
+Replacement failure(const QString& reason);
 QString tooLargeReason();
 QString cannotRead(const QString& systemReason);
 // Six random letters or digits for a temporary file's name.
@@ -20,5 +22,9 @@ QString randomSuffix();
 // size of 0 and never ends, is seen. Fails beyond sizeLimit. The stamp is not set.
 FileRead readToEnd(qint64 expectedSize, const std::function<qint64(char* into, qint64 room)>& readSome,
                    const std::function<QString()>& errorText);
+
+// One read of the file at path; nullopt when it changed while it was read.
+// Each platform has its own.
+std::optional<FileRead> readOnce(const QString& path);
 
 } // namespace parlomatic::files::detail

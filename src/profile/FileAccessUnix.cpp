@@ -17,9 +17,10 @@
 
 namespace parlomatic::files {
 
+using detail::failure;
+
 namespace {
 
-constexpr int readAttempts = 5;
 constexpr qint64 lockWaitMs = 10000;
 
 QString systemError(int error) {
@@ -55,8 +56,10 @@ QString notRegular(const struct stat& info) {
     return QStringLiteral("It is not a regular file (a pipe, a device or a socket).");
 }
 
-// One attempt; nullopt when the file changed while it was read.
-std::optional<FileRead> readOnce(const QByteArray& name) {
+} // namespace
+
+std::optional<FileRead> detail::readOnce(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
     // O_NONBLOCK: opening a FIFO must not wait for a writer.
     Descriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) {
@@ -94,6 +97,8 @@ std::optional<FileRead> readOnce(const QByteArray& name) {
     return read;
 }
 
+namespace {
+
 // Writes all of bytes from offset on; false with errno set when any write fails.
 bool writeAll(int fd, QByteArrayView bytes, off_t offset) {
     qsizetype done = 0;
@@ -120,10 +125,6 @@ void removeStrays(const QString& folder, const QString& fileName) {
                                              QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& stray : strays)
         dir.remove(stray);
-}
-
-Replacement failure(const QString& reason) {
-    return Replacement{Replacement::Failed, reason, {}};
 }
 
 Replacement writeFailure(int error) {
@@ -195,15 +196,6 @@ bool nameTemporary(int fd, int folderFd, const QString& fileName, QString& tempo
 }
 
 } // namespace
-
-FileRead readFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    for (int attempt = 0; attempt < readAttempts; ++attempt) {
-        if (std::optional<FileRead> read = readOnce(name))
-            return *read;
-    }
-    return detail::failedRead(QStringLiteral("It kept changing while it was read."));
-}
 
 WriterLock::~WriterLock() {
     if (m_handle >= 0)

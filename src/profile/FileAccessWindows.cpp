@@ -15,9 +15,10 @@
 
 namespace parlomatic::files {
 
+using detail::failure;
+
 namespace {
 
-constexpr int readAttempts = 5;
 constexpr DWORD lockWaitMs = 10000;
 // The game or a virus scanner may hold the profile open without sharing for a moment.
 constexpr qint64 sharingRetryMs = 1000;
@@ -81,7 +82,10 @@ bool stampOf(HANDLE file, FileStamp& stamp) {
     return true;
 }
 
-std::optional<FileRead> readOnce(const std::wstring& name) {
+} // namespace
+
+std::optional<FileRead> detail::readOnce(const QString& path) {
+    const std::wstring name = wide(path);
     const DWORD attributes = GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return detail::failedRead(QStringLiteral("It is a folder, not a file."));
@@ -123,24 +127,13 @@ std::optional<FileRead> readOnce(const std::wstring& name) {
     return read;
 }
 
-Replacement failure(const QString& reason) {
-    return Replacement{Replacement::Failed, reason, {}};
-}
+namespace {
 
 Replacement writeFailure(DWORD error) {
     return failure(QStringLiteral("It cannot be written: %1.").arg(systemError(error)));
 }
 
 } // namespace
-
-FileRead readFile(const QString& path) {
-    const std::wstring name = wide(path);
-    for (int attempt = 0; attempt < readAttempts; ++attempt) {
-        if (std::optional<FileRead> read = readOnce(name))
-            return *read;
-    }
-    return detail::failedRead(QStringLiteral("It kept changing while it was read."));
-}
 
 WriterLock::~WriterLock() {
     if (m_handle != -1) {

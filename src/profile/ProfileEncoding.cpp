@@ -26,9 +26,10 @@ ProfileContent decodeProfile(const QByteArray& fileBytes) {
     return {little ? ProfileEncoding::Utf16LittleEndian : ProfileEncoding::Utf16BigEndian, text.toUtf8()};
 }
 
-QByteArray encodeProfile(ProfileEncoding encoding, QByteArrayView text) {
+QByteArray encodeProfile(ProfileEncoding encoding, const QByteArray& text) {
+    // Code-page text is the file's bytes as they are: shared, not copied.
     if (encoding == ProfileEncoding::CodePage)
-        return text.toByteArray();
+        return text;
     const bool little = encoding == ProfileEncoding::Utf16LittleEndian;
     const QString decoded = QString::fromUtf8(text);
     QByteArray bytes((little ? littleEndianMark : bigEndianMark).toByteArray());

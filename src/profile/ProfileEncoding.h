@@ -24,7 +24,7 @@ ProfileContent decodeProfile(const QByteArray& fileBytes);
 
 // The file bytes for text in encoding, byte-order mark included. For a
 // UTF-16 encoding text must be UTF-8.
-QByteArray encodeProfile(ProfileEncoding encoding, QByteArrayView text);
+QByteArray encodeProfile(ProfileEncoding encoding, const QByteArray& text);
 
 // A name or value as bytes of the text of a profile in encoding: Windows-1252
 // ('?' for what it cannot hold) or UTF-8.

@@ -34,15 +34,6 @@ bool isBlank(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\v';
 }
 
-// The key as the file's reader will see it once written: without blanks, tabs and vertical tabs at its ends.
-QStringView keyAsParsed(QStringView key) {
-    while (!key.isEmpty() && isBlank(key.front()))
-        key = key.sliced(1);
-    while (!key.isEmpty() && isBlank(key.back()))
-        key.chop(1);
-    return key;
-}
-
 bool hasBlankAtAnEnd(QStringView name) {
     return !name.isEmpty() && (isBlank(name.front()) || isBlank(name.back()));
 }
@@ -66,7 +57,7 @@ std::optional<QString> argumentProblem(QStringView section, QStringView key, QSt
         return u"The key must not begin or end with a tab or vertical tab."_s;
     if (hasLineBreakOrNul(key))
         return u"The key must not contain a line break or a NUL character."_s;
-    const QStringView name = keyAsParsed(key);
+    const QStringView name = withoutSurroundingSpaces(key);
     if (name.isEmpty())
         return u"The key must not be empty."_s;
     if (name.contains(u'='))
@@ -202,7 +193,9 @@ Result ProfileFile::WriteEntry(const QString& section, const QString& key, const
         if (read.status == files::FileRead::Failed)
             return Result::failure(read.error);
         const ProfileContent content = decodeProfile(read.bytes);
-        if (encodeProfile(content.encoding, content.text) != read.bytes)
+        // Code-page text is the bytes themselves; UTF-16 must come back exactly from what it decodes to.
+        if (content.encoding != ProfileEncoding::CodePage &&
+            encodeProfile(content.encoding, content.text) != read.bytes)
             return Result::failure(u"It is UTF-16 text that could not be written back exactly (an odd number of "
                                    u"bytes or a broken character); it was left as it is."_s);
         const QByteArray after = ProfileText(content.text)
