@@ -223,7 +223,7 @@ void SpeechTool::assignSpeech_Click() {
                 if (entry.label != taunt)
                     continue;
                 const Result written =
-                    m_profile.WriteEntry(inputSection, keyName, speechBindingText(entry.speechType, entry.speechIndex));
+                    writeEntry(inputSection, keyName, speechBindingText(entry.speechType, entry.speechIndex));
                 if (!written.ok())
                     failed = written;
             }
@@ -249,7 +249,7 @@ void SpeechTool::removeSpeechBinding_Click() {
     if (const qsizetype colon = keyItem.left(bindingColumnWidth).indexOf(QLatin1Char(':')); colon >= 0) {
         const QString keyName = keyItem.left(colon);
         if (isSpeechBinding(keyBinding(m_profile, keyName)))
-            reportWriteFailure(m_profile.WriteEntry(inputSection, keyName, QString()));
+            reportWriteFailure(writeEntry(inputSection, keyName, QString()));
     }
     RefreshAll();
 }
@@ -266,7 +266,7 @@ void SpeechTool::erase_speech_Click() {
             const QString binding = m_profile.ReadEntry(inputSection, keyName, voiceDefault(), readCapacity);
             if (!isSpeechBinding(binding))
                 continue;
-            const Result written = m_profile.WriteEntry(inputSection, keyName, QString());
+            const Result written = writeEntry(inputSection, keyName, QString());
             if (!written.ok())
                 failed = written;
         }
@@ -286,7 +286,7 @@ void SpeechTool::voicepack_Click() {
         if (info.displayName != choice)
             continue;
         if (byPlayer || !m_readOnlyRefresh) {
-            const Result written = m_profile.WriteEntry(playerSection, voiceKey, info.classPath);
+            const Result written = writeEntry(playerSection, voiceKey, info.classPath);
             if (byPlayer) {
                 reportWriteFailure(written);
                 refused = !written.ok();
@@ -319,6 +319,11 @@ void SpeechTool::mytest_Change() {
     m_lastRefreshedChoice = m_voicepack.text();
 }
 
+Result SpeechTool::writeEntry(const QString& section, const QString& key, const QString& value) {
+    ++m_profileWrites;
+    return m_profile.WriteEntry(section, key, value);
+}
+
 void SpeechTool::Restore_ini_Click() {
     Notifier notifier(*this);
     const std::optional<QByteArray> backup = plausibleBackup(m_backupPath);
@@ -326,6 +331,7 @@ void SpeechTool::Restore_ini_Click() {
         message(QStringLiteral("Your kvuser.ini was not Restored,because the backup file seems to be defect"));
         return;
     }
+    ++m_profileWrites;
     const Result copied = writeFileAtomically(profilePath(), *backup);
     if (!copied.ok()) {
         message(QStringLiteral("Your kvuser.ini was not Restored and is unchanged.\n%1: %2")

@@ -93,6 +93,9 @@ public:
 
     // Called once after each handler the window forwarded has ended, when the state may have changed.
     void setChangeObserver(std::function<void()> observer) { m_observer = std::move(observer); }
+    // How many writes to the profile the handlers have made so far, failed ones
+    // included: an observer tells by it whether a handler wrote at all.
+    quint64 profileWrites() const { return m_profileWrites; }
 
 private:
     class Notifier;
@@ -102,6 +105,8 @@ private:
     QString bindingColumnFor(const QString& binding, const QString& keyName);
     // False when keyName holds a command of the game and the player declines to replace it with taunt.
     bool mayReplace(const QString& keyName, const QString& taunt);
+    // Every write of an entry goes through here, to be counted.
+    Result writeEntry(const QString& section, const QString& key, const QString& value);
     void reportWriteFailure(const Result& result);
     // A box with only OK and the application's title.
     void message(const QString& text, MessageIcon icon = MessageIcon::None);
@@ -131,6 +136,7 @@ private:
     bool m_choiceByPlayer = false;
     bool m_readOnlyRefresh = false;
     int m_handlerDepth = 0;
+    quint64 m_profileWrites = 0;
     std::function<void()> m_observer;
 };
 

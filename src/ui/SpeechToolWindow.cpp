@@ -80,9 +80,16 @@ SpeechToolWindow::SpeechToolWindow(SpeechTool& tool, UserInteraction& interactio
 
     loadSplash();
     showState();
+    m_writesReported = m_tool.profileWrites();
     m_tool.setChangeObserver([this] {
         showState();
-        ownActionDone();
+        // Only a handler that wrote hands the profile to the game's watch as
+        // the player's: after a mere selection, a change another program made
+        // meanwhile must still be seen as that program's.
+        if (const quint64 writes = m_tool.profileWrites(); writes != m_writesReported) {
+            m_writesReported = writes;
+            ownActionDone();
+        }
     });
 }
 

@@ -93,6 +93,8 @@ private:
     QList<QPushButton*> m_bottomRow;
     QLabel* m_statusLine = nullptr;
     GameSession* m_session = nullptr;
+    // The tool's count of profile writes when they were last handed to the session.
+    quint64 m_writesReported = 0;
 
     QPointer<SplashWindow> m_splash;
     QPointer<EliteVoiceChangerWindow> m_nameChanger;
