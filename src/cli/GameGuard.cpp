@@ -7,8 +7,9 @@
 namespace parlomatic::cli {
 
 bool writesProfile(const QString& commandName) {
-    static const QStringList writers{QStringLiteral("set"),   QStringLiteral("bind"),    QStringLiteral("voice"),
-                                     QStringLiteral("erase"), QStringLiteral("restore"), QStringLiteral("name")};
+    static const QStringList writers{QStringLiteral("set"),   QStringLiteral("bind"),  QStringLiteral("unbind"),
+                                     QStringLiteral("voice"), QStringLiteral("erase"), QStringLiteral("restore"),
+                                     QStringLiteral("name")};
     return writers.contains(commandName);
 }
 

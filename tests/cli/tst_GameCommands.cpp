@@ -60,6 +60,7 @@ void TestGameCommands::writeCommandsWarnAndRememberWhileTheGameRuns() {
     const CliRun refused = run(profile, {u"bind"_s, u"NoSuchKey"_s, u"Boom!"_s});
     QCOMPARE(refused.exitCode, 1); // the status of a failing command stays
     QVERIFY(refused.err.startsWith(warning));
+    QVERIFY(run(profile, {u"unbind"_s, u"F9"_s}).err.startsWith(warning));
     const CliRun named = run(profile, {u"name"_s, u"Hero"_s});
     QCOMPARE(named.exitCode, 0);
     QCOMPARE(named.err, warning);
