@@ -1,49 +1,57 @@
 #include "gamewatch/ProfileEntries.h"
 
-#include "profile/Windows1252.h"
+#include "profile/FileAccess.h"
+#include "profile/ProfileEncoding.h"
+#include "profile/ProfileLines.h"
 
-#include <QFile>
 #include <QSet>
 
 namespace parlomatic {
 
+using namespace profilelines;
+
 namespace {
 
-QString indexKey(const QString& section, const QString& key) {
-    return section.toLower() + QLatin1Char('\n') + key.toLower();
+QString asciiFolded(QString name) {
+    for (QChar& c : name) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() - u'A' + u'a');
+    }
+    return name;
 }
 
-QList<QByteArray> lines(QByteArray bytes) {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    bytes.replace("\r\n", "\n");
-    bytes.replace('\r', '\n');
-    return bytes.split('\n');
+// Names compare as the profile's readers compare them: without regard to ASCII case.
+QString indexKey(const QString& section, const QString& key) {
+    return asciiFolded(section) + QLatin1Char('\n') + asciiFolded(key);
 }
 
 } // namespace
 
 ProfileEntries::ProfileEntries(const QByteArray& bytes) {
+    const ProfileContent content = decodeProfile(bytes);
+    const QByteArrayView text(content.text);
     QSet<QString> sectionsSeen;
     QString section;
     bool visible = false;
-    for (const QByteArray& rawLine : lines(bytes)) {
-        const QByteArray line = rawLine.trimmed();
-        if (line.startsWith('[')) {
-            const qsizetype close = line.indexOf(']');
-            section = Windows1252::decode(line.mid(1, close < 0 ? -1 : close - 1).trimmed());
+    LineScanner lines(text, contentStart(text));
+    Line line;
+    while (lines.next(line)) {
+        const LineMeaning meaning = meaningOf(text, line);
+        if (meaning.kind == LineMeaning::Header) {
+            section = decodeText(content.encoding, meaning.name);
             // Readers stop at the first section of a name; later ones are invisible.
-            visible = !sectionsSeen.contains(section.toLower());
-            sectionsSeen.insert(section.toLower());
+            const QString folded = asciiFolded(section);
+            visible = !sectionsSeen.contains(folded);
+            sectionsSeen.insert(folded);
             continue;
         }
-        const qsizetype equals = line.indexOf('=');
-        if (!visible || line.startsWith(';') || equals <= 0)
+        if (!visible || meaning.kind != LineMeaning::Entry || meaning.name.isEmpty())
             continue;
-        ProfileEntry entry{section, Windows1252::decode(line.left(equals).trimmed()),
-                           Windows1252::decode(line.mid(equals + 1).trimmed())};
+        ProfileEntry entry{
+            section, decodeText(content.encoding, meaning.name),
+            decodeText(content.encoding, trimmed(text.sliced(meaning.valueBegin, line.end - meaning.valueBegin)))};
         const QString key = indexKey(entry.section, entry.key);
-        if (entry.key.isEmpty() || m_index.contains(key))
+        if (m_index.contains(key))
             continue;
         m_index.insert(key, m_entries.size());
         m_entries.append(std::move(entry));
@@ -51,10 +59,8 @@ ProfileEntries::ProfileEntries(const QByteArray& bytes) {
 }
 
 ProfileEntries ProfileEntries::ofFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return ProfileEntries(file.readAll());
+    const files::FileRead read = files::readFile(path);
+    return read.status == files::FileRead::Read ? ProfileEntries(read.bytes) : ProfileEntries();
 }
 
 std::optional<QString> ProfileEntries::value(const QString& section, const QString& key) const {

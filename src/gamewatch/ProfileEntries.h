@@ -10,7 +10,7 @@
 namespace parlomatic {
 
 // One entry of a profile: its section, key and value as the file holds them
-// (value trimmed of white space, quotes kept), decoded from Windows-1252.
+// (value trimmed of blanks, quotes kept), decoded as the profile's readers decode it.
 struct ProfileEntry {
     QString section;
     QString key;
@@ -21,8 +21,8 @@ struct ProfileEntry {
 
 // Every entry of a profile that a reader of single entries can see: the first
 // entry of each key within the first section of each name (names compared
-// without regard to case), in file order. Follows the line rules of the
-// profile layer; lines before the first section are left out.
+// without regard to ASCII case), in file order. Follows the line rules and
+// the encodings of the profile layer; lines before the first section are left out.
 class ProfileEntries {
 public:
     ProfileEntries() = default;

@@ -1,6 +1,7 @@
 #include "gamewatch/GameSession.h"
 #include "gamewatch/ProcessList.h"
 #include "profile/ProfileFile.h"
+#include "profile/Windows1252.h"
 #include "support/StandInGame.h"
 #include "support/TempProfile.h"
 
@@ -51,6 +52,7 @@ private slots:
     void rememberedAcrossRestart();
     void outsideReplacementsAreSeenNotRemembered();
     void journalKeepsEachKeyOnceAndNeverCreatesProfiles();
+    void entriesAreWhatReadsGive();
 
 private:
     QString journalPath() const { return m_settings.filePath(u"journal.json"_s); }
@@ -160,6 +162,25 @@ void TestGameSession::journalKeepsEachKeyOnceAndNeverCreatesProfiles() {
     QCOMPARE(journal.reapply(profile.path()).applied, 0);
     QVERIFY(!QFile::exists(profile.path()));
     QVERIFY(journal.entriesFor(profile.path()).isEmpty());
+}
+
+// What the game's watch sees of a profile is what reads of it give, in the
+// code page and in UTF-16, with names alike only in ASCII case.
+void TestGameSession::entriesAreWhatReadsGive() {
+    const QString text = u"[Engine.Input]\r\nF5 = speech 3 13 -1 \r\n[\u00C4rger]\r\nK=1\r\n[\u00E4rger]\r\nK=2\r\n"
+                         u"[engine.input]\r\nF6=x\r\n"_s;
+    QByteArray utf16("\xFF\xFE");
+    for (const QChar c : text)
+        utf16 += QByteArray{char(c.unicode() & 0xFF), char(c.unicode() >> 8)};
+    for (const QByteArray& bytes : {Windows1252::encode(text), utf16}) {
+        TempProfile profile(bytes);
+        const ProfileEntries entries = ProfileEntries::ofFile(profile.path());
+        for (const auto& [section, key] : {std::pair{u"engine.INPUT"_s, u"f5"_s},
+                                           {u"\u00C4rger"_s, u"K"_s},
+                                           {u"\u00E4rger"_s, u"K"_s},
+                                           {u"Engine.Input"_s, u"F6"_s}})
+            QCOMPARE(entries.value(section, key).value_or(u"<missing>"_s), entry(profile, section, key));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestGameSession)
