@@ -30,12 +30,13 @@ void GameSession::start() {
 }
 
 void GameSession::ownChangesDone() {
-    const ProfileEntries now = ProfileEntries::ofFile(m_profilePath);
+    // The known entries only count while the game runs, and its start reads them afresh.
     if (m_monitor.isRunning()) {
+        const ProfileEntries now = ProfileEntries::ofFile(m_profilePath);
         if (const Result recorded = m_journal.record(m_profilePath, m_known.changesTo(now)); !recorded.ok())
             setStatusLine(journalFailedWarning(recorded.error()));
+        m_known = now;
     }
-    m_known = now;
     m_watcher.acceptCurrent();
 }
 
