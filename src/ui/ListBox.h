@@ -16,7 +16,6 @@ public:
 
     // The text drawn while the list is empty; an empty text draws nothing.
     void setEmptyHint(const QString& hint);
-    const QString& emptyHint() const { return m_emptyHint; }
 
     // True when item's text, without its trailing blanks, fits the place the item has.
     bool fitsItsPlace(const QListWidgetItem* item) const;
