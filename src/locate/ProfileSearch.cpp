@@ -37,7 +37,7 @@ bool isSkippedFolder(const QString& name) {
 
 ProfileSearch::ProfileSearch(int folderBudget, int placeBudget) : m_budget(folderBudget), m_placeBudget(placeBudget) {}
 
-QStringList ProfileSearch::listFolders(const QString& dir) {
+QStringList ProfileSearch::subfolders(const QString& dir) {
     if (m_budget <= 0)
         return {};
     --m_budget;
@@ -53,8 +53,12 @@ QStringList ProfileSearch::listFolders(const QString& dir) {
     return result;
 }
 
-QStringList ProfileSearch::subfolders(const QString& dir) {
-    return listFolders(dir);
+bool ProfileSearch::firstVisit(const QString& place) {
+    const QString canonical = QFileInfo(place).canonicalFilePath();
+    if (canonical.isEmpty() || m_visitedPlaces.contains(canonical))
+        return false;
+    m_visitedPlaces.insert(canonical);
+    return true;
 }
 
 void ProfileSearch::checkSystemFolder(const QString& systemDir, const QString& place) {
@@ -85,7 +89,7 @@ void ProfileSearch::searchTree(const QString& root, int maxDepth, const QString&
             checkSystemFolder(current.dir, place);
         if (current.depth >= maxDepth)
             continue;
-        for (const QString& child : listFolders(current.dir))
+        for (const QString& child : subfolders(current.dir))
             pending.append({child, current.depth + 1});
     }
 }

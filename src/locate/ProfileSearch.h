@@ -25,8 +25,12 @@ public:
     // levels below root.
     void searchTree(const QString& root, int maxDepth, const QString& place);
     // The folders directly inside dir, without links and skipped folders,
-    // hidden ones included; empty when dir does not exist.
+    // hidden ones included; empty when dir does not exist. Counts against the
+    // folder budget: empty once it has run out.
     QStringList subfolders(const QString& dir);
+    // True the first time a place is asked about, false when it or the place
+    // a link leads to was asked about before: a place reached twice is searched once.
+    bool firstVisit(const QString& place);
 
     // When set, a profile found under a Windows program folder is replaced by
     // its copy under localAppData's VirtualStore, if that copy exists: the game
@@ -39,14 +43,13 @@ public:
     bool budgetExhausted() const { return m_budget <= 0; }
 
 private:
-    // Lists dir's subfolders (as subfolders does) when the budget allows; counts against it.
-    QStringList listFolders(const QString& dir);
     void addProfile(const QString& file, const QString& place);
 
     int m_budget;
     int m_placeBudget;
     QString m_localAppData;
     QSet<QString> m_searchedRoots;
+    QSet<QString> m_visitedPlaces;
     QSet<QString> m_foundFiles;
     QList<FoundProfile> m_found;
 };

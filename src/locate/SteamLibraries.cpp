@@ -54,7 +54,8 @@ void searchWineDrive(ProfileSearch& search, const QString& driveC, const QString
 }
 
 void searchSteam(ProfileSearch& search, const QString& steamRoot, const QString& place) {
-    if (!QFileInfo(steamRoot).isDir())
+    // ~/.steam/steam is mostly a link to another of the places searched.
+    if (!QFileInfo(steamRoot).isDir() || !search.firstVisit(steamRoot))
         return;
     QStringList libraries{steamRoot};
     QFile vdf(QDir(steamRoot).filePath(QStringLiteral("steamapps/libraryfolders.vdf")));
@@ -63,6 +64,9 @@ void searchSteam(ProfileSearch& search, const QString& steamRoot, const QString&
 
     for (const QString& library : libraries) {
         const QDir apps(QDir(library).filePath(QStringLiteral("steamapps")));
+        // The library list names the Steam folder itself too.
+        if (!search.firstVisit(apps.path()))
+            continue;
         const QString where = library == steamRoot ? place : QStringLiteral("Steam library");
         // steamapps/common/<game>/System
         search.searchTree(apps.filePath(QStringLiteral("common")), 2, where);
