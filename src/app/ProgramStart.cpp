@@ -27,16 +27,21 @@ ProcessLister listerBegunNow() {
 
 } // namespace
 
-StartedProgram::StartedProgram() : monitor(listerBegunNow()) {}
+StartedProgram::StartedProgram(const QString& historyFolder)
+    : monitor(listerBegunNow()),
+      windowChanges(ChangeHistory(historyFolder), ChangeSource::Window, [this] { return monitor.isRunning(); }),
+      nameChanges(ChangeHistory(historyFolder), ChangeSource::NameChanger, [this] { return monitor.isRunning(); }) {
+    tool.setRecorder(&windowChanges);
+}
 
-std::unique_ptr<StartedProgram> startProgram(const QString& commandLineProfile) {
+std::unique_ptr<StartedProgram> startProgram(const QString& commandLineProfile, const QString& historyFolder) {
     QApplication::setApplicationVersion(QStringLiteral(PARLOMATIC_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(PARLOMATIC_APP_ID));
     // The icon of every window without one of its own. Its large sizes, for
     // window switchers, follow the main window's first frame.
     QApplication::setWindowIcon(titleBarProgramIcon());
 
-    auto program = std::make_unique<StartedProgram>();
+    auto program = std::make_unique<StartedProgram>(historyFolder);
     const std::unique_ptr<QSettings> settings = programSettings();
     const QStringList folders =
         programFolders(QCoreApplication::arguments().value(0), QCoreApplication::applicationDirPath());
@@ -46,9 +51,10 @@ std::unique_ptr<StartedProgram> startProgram(const QString& commandLineProfile) 
     if (!program->tool.Form_Load(steps, QDir::currentPath()))
         return nullptr;
 
-    program->session = std::make_unique<GameSession>(program->tool.profilePath(),
-                                                     ReapplyJournal(ReapplyJournal::defaultPath()), program->monitor);
+    program->session =
+        std::make_unique<GameSession>(program->tool.profilePath(), ChangeHistory(historyFolder), program->monitor);
     program->window = std::make_unique<SpeechToolWindow>(program->tool, program->interaction);
+    program->window->setRecorders(&program->windowChanges, &program->nameChanges);
     program->window->setGameSession(program->session.get());
     program->session->start();
     runAfterFirstPaint(program->window.get(), [] { QApplication::setWindowIcon(programIcon()); });

@@ -14,9 +14,9 @@ int runBackup(const CliCommand& command, CliContext& context, const QStringList&
     if (!profileFound(context))
         return exitFailed;
     const QString backupPath = backupPathFor(context.profilePath);
-    const Result copied = MakeBackup(context.profilePath, backupPath);
-    if (!copied.ok()) {
-        context.err << "Error could not make backup of your kvuser.ini: " << copied.error() << Qt::endl;
+    const BackupMade backup = MakeBackup(context.profilePath, backupPath);
+    if (backup.outcome != BackupMade::Made) {
+        context.err << "Error could not make backup of your kvuser.ini: " << backup.error << Qt::endl;
         return exitFailed;
     }
     context.out << QDir::toNativeSeparators(backupPath) << Qt::endl;

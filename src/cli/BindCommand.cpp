@@ -61,7 +61,7 @@ int runBind(const CliCommand& command, CliContext& context, const QStringList& a
     TerminalInteraction interaction(context.out, context.err,
                                     parser.isSet(replace) ? MessageAnswer::Yes : MessageAnswer::No);
     SpeechTool tool(interaction);
-    startTool(tool, context);
+    startToolForChanges(tool, context);
     if (tool.allKeys().count() == 0) {
         context.err << "The profile names no known voicepack; choose one first (parlomatic-cli voice NAME)."
                     << Qt::endl;
@@ -85,8 +85,7 @@ int runBind(const CliCommand& command, CliContext& context, const QStringList& a
 
     tool.selectTaunt(tauntIndex);
     tool.selectKey(keyIndex);
-    tool.assignSpeech_Click();
-    return interaction.failureShown() ? exitFailed : exitOk;
+    return exitStatusOf(tool.assignSpeech_Click());
 }
 
 } // namespace

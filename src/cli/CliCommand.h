@@ -13,15 +13,18 @@ namespace parlomatic::cli {
 enum ExitCode { exitOk = 0, exitFailed = 1, exitUsage = 2 };
 
 struct PictureDrawing;
+class ProfileChanges;
 
 // What every command gets: the profile to work on and the two output streams
 // (UTF-8). Messages the window would show in a box go to out, errors to err.
 // Commands that draw get the drawing functions, when they could be loaded.
+// Commands that change the profile go through changes; the others never touch it.
 struct CliContext {
     QString profilePath;
     QTextStream& out;
     QTextStream& err;
     const PictureDrawing* pictures = nullptr;
+    ProfileChanges* changes = nullptr;
 };
 
 // One sub-command of parlomatic-cli. run receives the command itself, the

@@ -20,5 +20,7 @@ CliCommand nameCommand();
 CliCommand statusCommand();
 CliCommand keymapCommand();
 CliCommand profilesCommand();
+CliCommand historyCommand();
+CliCommand undoCommand();
 
 } // namespace parlomatic::cli

@@ -25,9 +25,8 @@ int runErase(const CliCommand& command, CliContext& context, const QStringList& 
     TerminalInteraction interaction(context.out, context.err,
                                     parser.isSet(yes) ? std::optional(MessageAnswer::Yes) : std::nullopt);
     SpeechTool tool(interaction);
-    startTool(tool, context);
-    tool.erase_speech_Click();
-    return interaction.failureShown() ? exitFailed : exitOk;
+    startToolForChanges(tool, context);
+    return exitStatusOf(tool.erase_speech_Click());
 }
 
 } // namespace

@@ -32,7 +32,7 @@ int runKeymap(const CliCommand& command, CliContext& context, const QStringList&
 
     TerminalInteraction interaction(context.out, context.err);
     SpeechTool tool(interaction);
-    startTool(tool, context);
+    startTool(tool, context, true);
     const QString path = parser.value(png);
     const Result saved = context.pictures->saveKeyboardMapPng(keyboardMapOf(tool), path);
     if (!saved.ok()) {

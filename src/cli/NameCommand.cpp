@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/ProfileChanges.h"
 #include "namechanger/EliteRules.h"
 #include "namechanger/PlayerName.h"
 
@@ -24,7 +25,10 @@ int runName(const CliCommand& command, CliContext& context, const QStringList& a
     const QString name = !parser.isSet(formOption)     ? text
                          : form == QStringLiteral("1") ? ApplyEliteRules(text, EliteRules1)
                                                        : ApplyEliteRules(text, EliteRules2);
-    const Result written = WritePlayerName(context.profilePath, name);
+    context.changes->begin(context.profilePath);
+    const ProfileFile profile(context.profilePath);
+    const Result written = WritePlayerName(profile, name);
+    context.changes->record(profile, playerNameDescription(name));
     const MessageRequest message = PlayerNameWrittenMessage(context.profilePath, name, written);
     (written.ok() ? context.out : context.err) << message.text << Qt::endl;
     return written.ok() ? exitOk : exitFailed;

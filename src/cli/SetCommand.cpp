@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/ProfileChanges.h"
 #include "profile/ProfileFile.h"
 
 #include <QDir>
@@ -15,8 +16,10 @@ int runSet(const CliCommand& command, CliContext& context, const QStringList& ar
         return exitFailed;
 
     const QStringList positional = parser.positionalArguments();
-    const Result result =
-        ProfileFile(context.profilePath).WriteEntry(positional.at(0), positional.at(1), positional.at(2));
+    context.changes->begin(context.profilePath);
+    const ProfileFile profile(context.profilePath);
+    const Result result = profile.WriteEntry(positional.at(0), positional.at(1), positional.at(2));
+    context.changes->record(profile, QStringLiteral("%1 set to \"%2\"").arg(positional.at(1), positional.at(2)));
     if (!result.ok()) {
         context.err << QDir::toNativeSeparators(context.profilePath) << ": " << result.error() << Qt::endl;
         return exitFailed;

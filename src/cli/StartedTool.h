@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CliCommand.h"
+#include "cli/ProfileChanges.h"
 #include "editor/SpeechTool.h"
 
 namespace parlomatic::cli {
@@ -12,6 +13,19 @@ inline void startTool(SpeechTool& tool, const CliContext& context, bool readOnly
     tool.setReadOnlyRefresh(readOnly);
     tool.RefreshAll();
     tool.RefreshAll();
+}
+
+// startTool for a command that changes the profile: its changes, the
+// refresh's own included, go into the history.
+inline void startToolForChanges(SpeechTool& tool, CliContext& context) {
+    context.changes->begin(context.profilePath);
+    tool.setRecorder(&context.changes->recorder());
+    startTool(tool, context);
+}
+
+// The exit status of an action of the window's logic.
+inline int exitStatusOf(const ActionOutcome& outcome) {
+    return outcome.kind == ActionOutcome::Failed || outcome.kind == ActionOutcome::Refused ? exitFailed : exitOk;
 }
 
 } // namespace parlomatic::cli

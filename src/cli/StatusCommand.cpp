@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
+#include "cli/ProfileChanges.h"
 #include "gamewatch/ProcessList.h"
-#include "gamewatch/ReapplyJournal.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -19,7 +19,9 @@ int runStatus(const CliCommand& command, CliContext& context, const QStringList&
 
     const std::optional<ProcessInfo> game = findGame(listProcesses());
     const bool profileExists = QFileInfo(context.profilePath).isFile();
-    const qsizetype pending = ReapplyJournal(ReapplyJournal::defaultPath()).entriesFor(context.profilePath).size();
+    qsizetype pending = 0;
+    for (const HistoryRecord& record : context.changes->history().read(context.profilePath).records)
+        pending += record.pending ? record.entries.size() : 0;
     if (parser.isSet(jsonOption)) {
         QJsonObject status{{QStringLiteral("gameRunning"), game.has_value()},
                            {QStringLiteral("profile"), context.profilePath},

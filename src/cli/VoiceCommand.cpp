@@ -33,9 +33,8 @@ int runVoice(const CliCommand& command, CliContext& context, const QStringList& 
 
     TerminalInteraction interaction(context.out, context.err);
     SpeechTool tool(interaction);
-    startTool(tool, context);
-    tool.chooseVoicepack(static_cast<int>(tool.voicepack().items().indexOf(displayName)));
-    return interaction.failureShown() ? exitFailed : exitOk;
+    startToolForChanges(tool, context);
+    return exitStatusOf(tool.chooseVoicepack(static_cast<int>(tool.voicepack().items().indexOf(displayName))));
 }
 
 } // namespace

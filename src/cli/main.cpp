@@ -1,7 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/DefaultProfile.h"
-#include "cli/GameGuard.h"
 #include "cli/PictureDrawing.h"
+#include "cli/ProfileChanges.h"
 #include "cli/RawArguments.h"
 #include "gamewatch/ProcessList.h"
 
@@ -101,14 +101,10 @@ int main(int argc, char* argv[]) {
                 return exitUsage;
             profile = *found;
         }
-        CliContext context{profile, out, err, pictures};
-        std::optional<GameGuard> guard;
-        if (writesProfile(command.name))
-            guard.emplace(context, parlomatic::listProcesses,
-                          parlomatic::ReapplyJournal(parlomatic::ReapplyJournal::defaultPath()));
+        ProfileChanges changes(err, parlomatic::listProcesses,
+                               parlomatic::ChangeHistory(parlomatic::ChangeHistory::defaultFolder()));
+        CliContext context{profile, out, err, pictures, &changes};
         const int status = command.run(command, context, positional);
-        if (guard)
-            guard->finish();
         out.flush();
         err.flush();
         return status;

@@ -4,12 +4,15 @@
 #include "catalogue/ProductInfo.h"
 #include "catalogue/VoicePackCatalogue.h"
 #include "editor/KeyBinding.h"
+#include "history/EntryHistory.h"
 #include "locate/RememberedProfile.h"
 #include "profile/Backup.h"
 #include "profile/ProfileLocation.h"
 #include "profile/SpeechBinding.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <optional>
@@ -64,22 +67,92 @@ int findVoicepack(const QString& voice) {
     return found;
 }
 
+// The key name of a list item "F7: ...": the text before its first colon, within the key column.
+QString keyNameOfItem(const QString& item) {
+    const qsizetype colon = item.left(bindingColumnWidth).indexOf(QLatin1Char(':'));
+    return colon < 0 ? QString() : item.left(colon);
+}
+
+// The binding column of a list item "F7: Roger   ...".
+QString keyColumnOfItem(const QString& item) {
+    const qsizetype colon = item.left(bindingColumnWidth).indexOf(QLatin1Char(':'));
+    return colon < 0 ? QString() : item.mid(colon + 2);
+}
+
+// A label or column as a sentence shows it: without the blanks that pad it.
+QString withoutPadding(QString text) {
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return text;
+}
+
+// "14:02" for a time today, else "2026-12-05 14:02".
+QString whenText(const QDateTime& time) {
+    const QDateTime local = time.toLocalTime();
+    return local.date() == QDate::currentDate() ? local.toString(QStringLiteral("HH:mm"))
+                                                : local.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+// A description of a change that no handler named: the refresh's own write of Voice.
+QString describeChange(const ProfileChange& change) {
+    if (change.entries.size() == 1) {
+        const EntryChange& entry = change.entries.constFirst();
+        if (sameProfileName(entry.key, voiceKey))
+            return QStringLiteral("Voice set to %1").arg(entry.after.value_or(QString()));
+        return QStringLiteral("%1 set to \"%2\"").arg(entry.key, entry.after.value_or(QString()));
+    }
+    return QStringLiteral("%1 entries changed").arg(change.entries.size());
+}
+
 } // namespace
 
-// Tells the observer once, when the outermost forwarded handler has ended.
-class SpeechTool::Notifier {
-public:
-    explicit Notifier(SpeechTool& tool) : m_tool(tool) { ++m_tool.m_handlerDepth; }
-    ~Notifier() {
-        if (--m_tool.m_handlerDepth == 0 && m_tool.m_observer)
-            m_tool.m_observer();
-    }
-    Notifier(const Notifier&) = delete;
-    Notifier& operator=(const Notifier&) = delete;
+QString SpeechTool::originalRestoredText() {
+    return QStringLiteral("Restored kvuser.ini as it was before Parlomatic first changed it");
+}
 
-private:
-    SpeechTool& m_tool;
-};
+ActionOutcome SpeechTool::runAction(const std::function<void()>& handler) {
+    ++m_handlerDepth;
+    handler();
+    if (--m_handlerDepth > 0)
+        return m_action;
+    ActionOutcome outcome = std::exchange(m_action, ActionOutcome());
+    finishAction(outcome);
+    if (m_observer)
+        m_observer(outcome);
+    return outcome;
+}
+
+void SpeechTool::finishAction(ActionOutcome& outcome) {
+    outcome.change = m_profile.takeChanges();
+    if (outcome.change.isEmpty()) {
+        if (outcome.kind == ActionOutcome::Written)
+            outcome.kind = ActionOutcome::NothingDone;
+        return;
+    }
+    // The refresh's own write of Voice is an action of its own.
+    if (outcome.kind == ActionOutcome::NothingDone) {
+        outcome.kind = ActionOutcome::Written;
+        outcome.description = describeChange(outcome.change);
+    }
+    if (m_recorder == nullptr)
+        return;
+    // What went through stands in the history, also when a later write of the action failed.
+    const QString description =
+        outcome.kind == ActionOutcome::Written ? outcome.description : describeChange(outcome.change);
+    if (const Result recorded = m_recorder->record(profilePath(), outcome.change, description, outcome.undoes);
+        !recorded.ok())
+        message(QStringLiteral("Your kvuser.ini was changed, but the change could not be noted in Parlomatic's "
+                               "history, so it cannot be undone.\n%1")
+                    .arg(recorded.error()),
+                MessageIcon::Critical);
+}
+
+void SpeechTool::setOutcome(ActionOutcome::Kind kind, const QString& description) {
+    if (m_action.kind == ActionOutcome::Failed)
+        return;
+    m_action.kind = kind;
+    m_action.description = description;
+}
 
 SpeechTool::SpeechTool(UserInteraction& interaction)
     : m_interaction(interaction), m_mytest(QStringLiteral("mytest")), m_myTemp(QStringLiteral("Text1")),
@@ -90,32 +163,40 @@ bool SpeechTool::Form_Load(const QStringList& programDirs, const QString& workin
 }
 
 bool SpeechTool::Form_Load(const LocateSteps& steps, const QString& workingDir) {
-    Notifier notifier(*this);
-    const Located located = locateProfile(steps, m_interaction);
-    if (located.by == LocatedBy::CommandLineMissing) {
-        message(QStringLiteral("no such profile: ") + QDir::toNativeSeparators(located.path), MessageIcon::Critical);
-        return false;
-    }
-    QString path = located.path;
-    if (located.by == LocatedBy::NotSettled) {
-        path =
-            m_interaction
-                .chooseOpenFile({QStringLiteral("Please locate your kvuser.ini (could be found in ut/system folder)"),
-                                 QStringLiteral("kvuser.ini"), workingDir})
-                .trimmed();
-    }
-    if (!isOrdinaryFile(path)) {
-        message(QStringLiteral("Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now"));
-        return false;
-    }
-    setProfilePath(path);
-    if (steps.memory)
-        rememberProfile(*steps.memory, path);
-    if (!MakeBackup(profilePath(), m_backupPath).ok())
-        message(QStringLiteral("Error could not make backup of your kvuser.ini"));
-    RefreshAll();
-    RefreshAll();
-    return true;
+    bool loaded = false;
+    runAction([&] {
+        const Located located = locateProfile(steps, m_interaction);
+        if (located.by == LocatedBy::CommandLineMissing) {
+            message(QStringLiteral("no such profile: ") + QDir::toNativeSeparators(located.path),
+                    MessageIcon::Critical);
+            return;
+        }
+        QString path = located.path;
+        if (located.by == LocatedBy::NotSettled) {
+            path = m_interaction
+                       .chooseOpenFile(
+                           {QStringLiteral("Please locate your kvuser.ini (could be found in ut/system folder)"),
+                            QStringLiteral("kvuser.ini"), workingDir})
+                       .trimmed();
+        }
+        if (!isOrdinaryFile(path)) {
+            message(
+                QStringLiteral("Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now"));
+            return;
+        }
+        setProfilePath(path);
+        if (steps.memory)
+            rememberProfile(*steps.memory, path);
+        const BackupMade backup = MakeBackup(profilePath(), m_backupPath);
+        if (backup.outcome == BackupMade::KeptGoodBackup)
+            message(QStringLiteral("Error could not make backup of your kvuser.ini\n") + backup.error);
+        else if (backup.outcome == BackupMade::Failed)
+            message(QStringLiteral("Error could not make backup of your kvuser.ini"));
+        RefreshAll();
+        RefreshAll();
+        loaded = true;
+    });
+    return loaded;
 }
 
 void SpeechTool::setProfilePath(const QString& profilePath) {
@@ -125,61 +206,63 @@ void SpeechTool::setProfilePath(const QString& profilePath) {
 }
 
 void SpeechTool::RefreshAll() {
-    Notifier notifier(*this);
-    // All reads of this refresh come from one read of the profile.
-    const ProfileFile::ReadScope reads(m_profile);
-    const quint64 thisRun = ++m_refreshRuns;
+    runAction([&] {
+        // All reads of this refresh come from one read of the profile.
+        const ProfileFile::ReadScope reads(m_profile);
+        const quint64 thisRun = ++m_refreshRuns;
 
-    m_allKeys.clear();
-    m_allTaunts.clear();
-    m_usedSpeechKeys.clear();
-    m_voicepack.clear();
+        m_allKeys.clear();
+        m_allTaunts.clear();
+        m_usedSpeechKeys.clear();
+        m_voicepack.clear();
 
-    const QString voice = m_profile.ReadEntry(playerSection, voiceKey, voiceDefault(), readCapacity);
-    const int found = findVoicepack(voice);
-    const auto& catalogue = VoicePackCatalogue();
+        const QString voice = m_profile.ReadEntry(playerSection, voiceKey, voiceDefault(), readCapacity);
+        const int found = findVoicepack(voice);
+        const auto& catalogue = VoicePackCatalogue();
 
-    m_voicepack.addItem(found == noVoicepackFound ? noVoicepackEntry() : catalogue[found].displayName);
-    m_voicepack.select(0);
-    voicepack_Click();
-    // The selection's handling may have run a complete refresh of its own
-    // through the relay; that run rebuilt everything, so this one stops here
-    // and every list holds each entry once.
-    if (m_refreshRuns != thisRun)
-        return;
+        m_voicepack.addItem(found == noVoicepackFound ? noVoicepackEntry() : catalogue[found].displayName);
+        m_voicepack.select(0);
+        voicepack_Click();
+        // The selection's handling may have run a complete refresh of its own
+        // through the relay; that run rebuilt everything, so this one stops here
+        // and every list holds each entry once.
+        if (m_refreshRuns != thisRun)
+            return;
 
-    for (int i = 0; i < voicePackCount; ++i) {
-        if (i != found)
-            m_voicepack.addItem(catalogue[i].displayName);
-    }
-    if (found == noVoicepackFound)
-        return;
-    m_currentTaunts.LoadCurrentTaunts(found);
+        for (int i = 0; i < voicePackCount; ++i) {
+            if (i != found)
+                m_voicepack.addItem(catalogue[i].displayName);
+        }
+        if (found == noVoicepackFound)
+            return;
+        m_currentTaunts.LoadCurrentTaunts(found);
 
-    for (const QString& keyName : KeyNameTable()) {
-        const QString binding = m_profile.ReadEntry(inputSection, keyName, voiceDefault(), readCapacity);
-        m_allKeys.addItem(keyName + QStringLiteral(": ") + bindingColumnFor(binding, keyName));
-    }
-    for (int j = 0; j <= m_currentTaunts.lastSlot(); ++j) {
-        const QString& label = m_currentTaunts.slot(j).label;
-        if (!label.isEmpty())
-            m_allTaunts.addItem(label);
-    }
+        for (const QString& keyName : KeyNameTable()) {
+            const QString binding = m_profile.ReadEntry(inputSection, keyName, voiceDefault(), readCapacity);
+            m_allKeys.addItem(keyName + QStringLiteral(": ") + bindingColumnFor(binding, keyName));
+        }
+        for (int j = 0; j <= m_currentTaunts.lastSlot(); ++j) {
+            const QString& label = m_currentTaunts.slot(j).label;
+            if (!label.isEmpty())
+                m_allTaunts.addItem(label);
+        }
+    });
 }
 
 void SpeechTool::refreshKeepingSelections() {
-    Notifier notifier(*this);
-    const QString taunt = m_allTaunts.text();
-    const QString key = m_allKeys.text().section(QLatin1Char(':'), 0, 0);
-    const QString usedKey = m_usedSpeechKeys.text();
-    RefreshAll();
-    m_allTaunts.select(static_cast<int>(m_allTaunts.items().indexOf(taunt)));
-    if (!key.isEmpty()) {
-        const auto sameKey = [&](const QString& item) { return item.section(QLatin1Char(':'), 0, 0) == key; };
-        const auto found = std::ranges::find_if(m_allKeys.items(), sameKey);
-        m_allKeys.select(static_cast<int>(found - m_allKeys.items().begin()));
-    }
-    m_usedSpeechKeys.select(static_cast<int>(m_usedSpeechKeys.items().indexOf(usedKey)));
+    runAction([&] {
+        const QString taunt = m_allTaunts.text();
+        const QString key = keyNameOfItem(m_allKeys.text());
+        const QString usedKey = m_usedSpeechKeys.text();
+        RefreshAll();
+        m_allTaunts.select(static_cast<int>(m_allTaunts.items().indexOf(taunt)));
+        if (!key.isEmpty()) {
+            const auto sameKey = [&](const QString& item) { return keyNameOfItem(item) == key; };
+            const auto found = std::ranges::find_if(m_allKeys.items(), sameKey);
+            m_allKeys.select(static_cast<int>(found - m_allKeys.items().begin()));
+        }
+        m_usedSpeechKeys.select(static_cast<int>(m_usedSpeechKeys.items().indexOf(usedKey)));
+    });
 }
 
 // The binding column of one key, adding the key to usedSpeechKeys for every
@@ -206,31 +289,37 @@ QString SpeechTool::bindingColumnFor(const QString& binding, const QString& keyN
     return column;
 }
 
-void SpeechTool::assignSpeech_Click() {
-    Notifier notifier(*this);
-    const QString taunt = m_allTaunts.text();
-    const QString keyItem = m_allKeys.text();
-    if (taunt.isEmpty() || keyItem.isEmpty()) {
-        m_interaction.showMessage({QStringLiteral("Select a Speech and a key first"), QStringLiteral("Error"),
-                                   MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
-    } else if (const qsizetype colon = keyItem.left(bindingColumnWidth).indexOf(QLatin1Char(':')); colon >= 0) {
-        const QString keyName = keyItem.left(colon);
-        if (mayReplace(keyName, taunt)) {
-            // Every slot with this exact label writes in turn; the last one decides.
-            Result failed = Result::success();
-            for (int j = 0; j <= m_currentTaunts.lastSlot(); ++j) {
-                const TauntEntry& entry = m_currentTaunts.slot(j);
-                if (entry.label != taunt)
-                    continue;
-                const Result written =
-                    writeEntry(inputSection, keyName, speechBindingText(entry.speechType, entry.speechIndex));
-                if (!written.ok())
-                    failed = written;
+ActionOutcome SpeechTool::assignSpeech_Click() {
+    return runAction([&] {
+        const QString taunt = m_allTaunts.text();
+        const QString keyItem = m_allKeys.text();
+        if (taunt.isEmpty() || keyItem.isEmpty()) {
+            m_interaction.showMessage({QStringLiteral("Select a Speech and a key first"), QStringLiteral("Error"),
+                                       MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
+            setOutcome(ActionOutcome::Refused, QStringLiteral("Select a Speech and a key first"));
+        } else if (const qsizetype colon = keyItem.left(bindingColumnWidth).indexOf(QLatin1Char(':')); colon >= 0) {
+            const QString keyName = keyItem.left(colon);
+            if (mayReplace(keyName, taunt)) {
+                // Every slot with this exact label writes in turn; the last one decides.
+                Result failed = Result::success();
+                for (int j = 0; j <= m_currentTaunts.lastSlot(); ++j) {
+                    const TauntEntry& entry = m_currentTaunts.slot(j);
+                    if (entry.label != taunt)
+                        continue;
+                    const Result written = m_profile.WriteEntry(inputSection, keyName,
+                                                                speechBindingText(entry.speechType, entry.speechIndex));
+                    if (!written.ok())
+                        failed = written;
+                }
+                setOutcome(ActionOutcome::Written,
+                           QStringLiteral("%1 now says \"%2\"").arg(keyName, withoutPadding(taunt)));
+                reportWriteFailure(failed);
+            } else {
+                setOutcome(ActionOutcome::Cancelled, {});
             }
-            reportWriteFailure(failed);
         }
-    }
-    RefreshAll();
+        RefreshAll();
+    });
 }
 
 bool SpeechTool::mayReplace(const QString& keyName, const QString& taunt) {
@@ -238,71 +327,106 @@ bool SpeechTool::mayReplace(const QString& keyName, const QString& taunt) {
     if (!isGameCommand(binding))
         return true;
     const MessageRequest question{
-        QStringLiteral("%1 is bound to %2. Replace it with the taunt \"%3\"?").arg(keyName, binding, taunt),
+        QStringLiteral("%1 is bound to %2. Replace it with the taunt \"%3\"? %1 will no longer %2.")
+            .arg(keyName, binding, withoutPadding(taunt)),
         product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo, MessageAnswer::No};
     return m_interaction.showMessage(question) == MessageAnswer::Yes;
 }
 
-void SpeechTool::removeSpeechBinding_Click() {
-    Notifier notifier(*this);
-    const QString keyItem = m_usedSpeechKeys.text();
-    if (const qsizetype colon = keyItem.left(bindingColumnWidth).indexOf(QLatin1Char(':')); colon >= 0) {
-        const QString keyName = keyItem.left(colon);
-        if (isSpeechBinding(keyBinding(m_profile, keyName)))
-            reportWriteFailure(writeEntry(inputSection, keyName, QString()));
-    }
-    RefreshAll();
+std::optional<QString> SpeechTool::commandToPutBack(const QString& keyName, const QString& binding) const {
+    if (m_recorder == nullptr)
+        return std::nullopt;
+    const std::optional<QString> before =
+        valueBeforeOurChange(m_recorder->history(), profilePath(), inputSection, keyName, binding);
+    if (!before || !isGameCommand(*before))
+        return std::nullopt;
+    return before;
 }
 
-void SpeechTool::erase_speech_Click() {
-    Notifier notifier(*this);
-    const MessageAnswer answer = m_interaction.showMessage(
-        {QStringLiteral("Really delete all voice entrys in your KVuser.ini?"), product::applicationTitle(),
-         MessageIcon::Critical, MessageButtons::YesNo, MessageAnswer::No});
-    if (answer == MessageAnswer::Yes) {
-        const ProfileFile::ReadScope reads(m_profile);
-        Result failed = Result::success();
-        for (const QString& keyName : KeyNameTable()) {
-            const QString binding = m_profile.ReadEntry(inputSection, keyName, voiceDefault(), readCapacity);
-            if (!isSpeechBinding(binding))
-                continue;
-            const Result written = writeEntry(inputSection, keyName, QString());
-            if (!written.ok())
-                failed = written;
+ActionOutcome SpeechTool::removeSpeechBinding_Click() {
+    return runAction([&] {
+        const QString keyName = keyNameOfItem(m_usedSpeechKeys.text());
+        const QString binding = keyName.isEmpty() ? QString() : keyBinding(m_profile, keyName);
+        if (isSpeechBinding(binding)) {
+            QString value;
+            QString description = QStringLiteral("%1 no longer says \"%2\"")
+                                      .arg(keyName, withoutPadding(keyColumnOfItem(m_usedSpeechKeys.text())));
+            if (const std::optional<QString> command = commandToPutBack(keyName, binding)) {
+                const MessageRequest question{QStringLiteral("Put %1 back on %2?").arg(*command, keyName),
+                                              product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo,
+                                              MessageAnswer::Yes};
+                if (m_interaction.showMessage(question) == MessageAnswer::Yes) {
+                    value = *command;
+                    description = QStringLiteral("%1: %2 put back").arg(keyName, *command);
+                }
+            }
+            setOutcome(ActionOutcome::Written, description);
+            reportWriteFailure(m_profile.WriteEntry(inputSection, keyName, value));
         }
-        reportWriteFailure(failed);
-    }
-    RefreshAll();
+        RefreshAll();
+    });
 }
 
-void SpeechTool::voicepack_Click() {
-    Notifier notifier(*this);
-    const bool byPlayer = std::exchange(m_choiceByPlayer, false);
-    const QString choice = m_voicepack.text();
-    // A player's choice that could not be written is no choice: it shows no
-    // note, and the refresh that puts the old voicepack back shows none either.
-    bool refused = false;
-    for (const VoicePackInfo& info : VoicePackCatalogue()) {
-        if (info.displayName != choice)
-            continue;
-        if (byPlayer || !m_readOnlyRefresh) {
-            const Result written = writeEntry(playerSection, voiceKey, info.classPath);
-            if (byPlayer) {
-                reportWriteFailure(written);
-                refused = !written.ok();
+ActionOutcome SpeechTool::erase_speech_Click() {
+    return runAction([&] {
+        const MessageAnswer answer = m_interaction.showMessage(
+            {QStringLiteral("Really delete all voice entrys in your KVuser.ini?"), product::applicationTitle(),
+             MessageIcon::Critical, MessageButtons::YesNo, MessageAnswer::No});
+        if (answer == MessageAnswer::Yes) {
+            const ProfileFile::ReadScope reads(m_profile);
+            Result failed = Result::success();
+            int erased = 0;
+            for (const QString& keyName : KeyNameTable()) {
+                const QString binding = m_profile.ReadEntry(inputSection, keyName, voiceDefault(), readCapacity);
+                if (!isSpeechBinding(binding))
+                    continue;
+                const Result written = m_profile.WriteEntry(inputSection, keyName, QString());
+                if (written.ok())
+                    ++erased;
+                else
+                    failed = written;
+            }
+            setOutcome(ActionOutcome::Written, erased == 1
+                                                   ? QStringLiteral("1 speech binding erased")
+                                                   : QStringLiteral("All %1 speech bindings erased").arg(erased));
+            reportWriteFailure(failed);
+        } else {
+            setOutcome(ActionOutcome::Cancelled, {});
+        }
+        RefreshAll();
+    });
+}
+
+ActionOutcome SpeechTool::voicepack_Click() {
+    return runAction([&] {
+        const bool byPlayer = std::exchange(m_choiceByPlayer, false);
+        const QString choice = m_voicepack.text();
+        // A player's choice that could not be written is no choice: it shows no
+        // note, and the refresh that puts the old voicepack back shows none either.
+        bool refused = false;
+        for (const VoicePackInfo& info : VoicePackCatalogue()) {
+            if (info.displayName != choice)
+                continue;
+            if (byPlayer || !m_readOnlyRefresh) {
+                const Result written = m_profile.WriteEntry(playerSection, voiceKey, info.classPath);
+                if (byPlayer) {
+                    setOutcome(ActionOutcome::Written, QStringLiteral("Voicepack: %1").arg(info.displayName));
+                    reportWriteFailure(written);
+                    refused = !written.ok();
+                }
+            }
+            if (!refused && !info.note.isEmpty() && choice != m_lastVoicepackChoice && m_firstChoiceDone) {
+                m_interaction.showMessage(
+                    {info.note, info.displayName, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
             }
         }
-        if (!refused && !info.note.isEmpty() && choice != m_lastVoicepackChoice && m_firstChoiceDone) {
-            m_interaction.showMessage(
-                {info.note, info.displayName, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
-        }
-    }
-    if (!refused)
-        m_lastVoicepackChoice = choice;
-    setMytest(choice);
-    m_firstChoiceDone = true;
-    m_caption = product::mainWindowCaptionVersioned();
-    m_productLine = product::productLineVersioned();
+        if (!refused)
+            m_lastVoicepackChoice = choice;
+        setMytest(choice);
+        m_firstChoiceDone = true;
+        m_caption = product::mainWindowCaptionVersioned();
+        m_productLine = product::productLineVersioned();
+    });
 }
 
 void SpeechTool::setMytest(const QString& text) {
@@ -319,63 +443,121 @@ void SpeechTool::mytest_Change() {
     m_lastRefreshedChoice = m_voicepack.text();
 }
 
-Result SpeechTool::writeEntry(const QString& section, const QString& key, const QString& value) {
-    ++m_profileWrites;
-    return m_profile.WriteEntry(section, key, value);
+ActionOutcome SpeechTool::Restore_ini_Click() {
+    return runAction([&] {
+        const std::optional<QByteArray> backup = plausibleBackup(m_backupPath);
+        if (!backup) {
+            const QString refusal =
+                QStringLiteral("Your kvuser.ini was not Restored,because the backup file seems to be defect");
+            message(refusal);
+            setOutcome(ActionOutcome::Refused, refusal);
+            return;
+        }
+        const Result copied = m_profile.ReplaceContent(*backup);
+        if (!copied.ok()) {
+            const QString failure = QStringLiteral("Your kvuser.ini was not Restored and is unchanged.\n%1: %2")
+                                        .arg(QDir::toNativeSeparators(profilePath()), copied.error());
+            message(failure, MessageIcon::Critical);
+            setOutcome(ActionOutcome::Failed, failure);
+            return;
+        }
+        setOutcome(ActionOutcome::Written,
+                   QStringLiteral("Restored %1 from %2")
+                       .arg(QFileInfo(m_backupPath).fileName(), whenText(QFileInfo(m_backupPath).lastModified())));
+        message(restoreStartedText());
+        RefreshAll();
+    });
 }
 
-void SpeechTool::Restore_ini_Click() {
-    Notifier notifier(*this);
-    const std::optional<QByteArray> backup = plausibleBackup(m_backupPath);
-    if (!backup) {
-        message(QStringLiteral("Your kvuser.ini was not Restored,because the backup file seems to be defect"));
+ActionOutcome SpeechTool::undoLatest() {
+    return runAction([&] {
+        if (m_recorder != nullptr)
+            applyUndo(planUndo(m_recorder->history(), profilePath(), 1));
+    });
+}
+
+ActionOutcome SpeechTool::undoBackTo(qint64 id) {
+    return runAction([&] {
+        if (m_recorder != nullptr)
+            applyUndo(planUndoBackTo(m_recorder->history(), profilePath(), id));
+    });
+}
+
+void SpeechTool::applyUndo(const UndoPlan& plan) {
+    if (plan.records.isEmpty()) {
+        message(plan.problem);
+        setOutcome(ActionOutcome::Refused, plan.problem);
         return;
     }
-    ++m_profileWrites;
-    const Result copied = writeFileAtomically(profilePath(), *backup);
-    if (!copied.ok()) {
-        message(QStringLiteral("Your kvuser.ini was not Restored and is unchanged.\n%1: %2")
-                    .arg(QDir::toNativeSeparators(profilePath()), copied.error()),
-                MessageIcon::Critical);
-        return;
+    if (!plan.conflicts.isEmpty()) {
+        const MessageRequest question{
+            QStringLiteral("These entries changed since: %1. Undo anyway? Their values now would be lost.")
+                .arg(conflictList(plan.conflicts)),
+            product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo, MessageAnswer::No};
+        if (m_interaction.showMessage(question) != MessageAnswer::Yes) {
+            setOutcome(ActionOutcome::Cancelled, {});
+            return;
+        }
     }
-    message(restoreStartedText());
+    const UndoDone done = parlomatic::applyUndo(m_profile, plan);
+    m_action.undoes = done.undone;
+    if (!done.result.ok()) {
+        message(QStringLiteral("The change was not undone.\n%1").arg(done.result.error()), MessageIcon::Critical);
+        setOutcome(ActionOutcome::Failed, done.result.error());
+    } else {
+        setOutcome(ActionOutcome::Written, undoDescription(plan, done.undone));
+    }
     RefreshAll();
 }
 
+ActionOutcome SpeechTool::restoreOriginal() {
+    return runAction([&] {
+        const std::optional<QByteArray> original =
+            m_recorder != nullptr ? m_recorder->history().original(profilePath()) : std::nullopt;
+        if (!original) {
+            const QString refusal = QStringLiteral("Parlomatic has not changed this kvuser.ini yet.");
+            message(refusal);
+            setOutcome(ActionOutcome::Refused, refusal);
+            return;
+        }
+        setOutcome(ActionOutcome::Written, originalRestoredText());
+        reportWriteFailure(m_profile.ReplaceContent(*original));
+        RefreshAll();
+    });
+}
+
 void SpeechTool::selectTaunt(int index) {
-    Notifier notifier(*this);
-    m_allTaunts.select(index);
+    runAction([&] { m_allTaunts.select(index); });
 }
 
 void SpeechTool::selectKey(int index) {
-    Notifier notifier(*this);
-    m_allKeys.select(index);
+    runAction([&] { m_allKeys.select(index); });
 }
 
 void SpeechTool::selectUsedKey(int index) {
-    Notifier notifier(*this);
-    m_usedSpeechKeys.select(index);
+    runAction([&] { m_usedSpeechKeys.select(index); });
 }
 
-void SpeechTool::chooseVoicepack(int index) {
-    Notifier notifier(*this);
-    m_voicepack.select(index);
-    m_choiceByPlayer = true;
-    voicepack_Click();
+ActionOutcome SpeechTool::chooseVoicepack(int index) {
+    return runAction([&] {
+        m_voicepack.select(index);
+        m_choiceByPlayer = true;
+        voicepack_Click();
+    });
 }
 
 void SpeechTool::splashUnloaded() {
-    Notifier notifier(*this);
-    m_productLine = product::productLine();
+    runAction([&] { m_productLine = product::productLine(); });
 }
 
 void SpeechTool::reportWriteFailure(const Result& result) {
     if (result.ok())
         return;
-    message(QStringLiteral("Your kvuser.ini could not be changed.\n%1: %2")
-                .arg(QDir::toNativeSeparators(profilePath()), result.error()),
-            MessageIcon::Critical);
+    const QString failure = QStringLiteral("Your kvuser.ini could not be changed.\n%1: %2")
+                                .arg(QDir::toNativeSeparators(profilePath()), result.error());
+    message(failure, MessageIcon::Critical);
+    m_action.kind = ActionOutcome::Failed;
+    m_action.description = result.error();
 }
 
 void SpeechTool::message(const QString& text, MessageIcon icon) {

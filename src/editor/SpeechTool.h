@@ -1,7 +1,10 @@
 #pragma once
 
 #include "catalogue/CurrentTauntTable.h"
+#include "editor/ActionOutcome.h"
 #include "editor/ListModel.h"
+#include "history/ChangeRecorder.h"
+#include "history/Undo.h"
 #include "locate/ProfileLocator.h"
 #include "profile/ProfileFile.h"
 #include "profile/UserInteraction.h"
@@ -10,6 +13,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace parlomatic {
 
@@ -35,6 +39,11 @@ public:
     // is remembered in steps.memory, when given.
     bool Form_Load(const LocateSteps& steps, const QString& workingDir);
 
+    // Where the handlers' changes go: each action that changed the profile
+    // becomes one change of the history. Without one nothing is recorded, and
+    // a removed taunt never offers to put a command back.
+    void setRecorder(ChangeRecorder* recorder) { m_recorder = recorder; }
+
     // Sets profilePath (and from it backupPath and my_temp) without a backup or
     // refresh: for tools that run the refreshes themselves.
     void setProfilePath(const QString& profilePath);
@@ -49,20 +58,34 @@ public:
     // RefreshAll for a profile changed by another program: the selected taunt,
     // key (by its name) and assigned key stay selected where they still exist.
     void refreshKeepingSelections();
+    // Each action below returns what it did; the change it made is recorded.
+    //
     // Binds the selected taunt to the selected key, then refreshes. When the
-    // key holds a command of the game, asks first (Yes/No, No the default);
-    // No writes nothing.
-    void assignSpeech_Click();
+    // key holds a command of the game, asks first, saying what is lost
+    // (Yes/No, No the default); No writes nothing.
+    ActionOutcome assignSpeech_Click();
     // Empties the speech binding of the key of the selected usedSpeechKeys
-    // item, without a question, then refreshes. Nothing selected, or a key
-    // that no longer holds a speech binding: nothing is written.
-    void removeSpeechBinding_Click();
+    // item, then refreshes. When the history says a command of the game was
+    // on the key before our taunt, asks to put it back (Yes the default) and
+    // writes it instead. Nothing selected, or a key that no longer holds a
+    // speech binding: nothing is written.
+    ActionOutcome removeSpeechBinding_Click();
     // Asks, then empties every speech binding of the known keys; refreshes after either answer.
-    void erase_speech_Click();
+    ActionOutcome erase_speech_Click();
     // Handles the drop-down's selected entry: writes Voice, may show the note, relays, sets captions.
-    void voicepack_Click();
+    ActionOutcome voicepack_Click();
     // Copies the backup over the profile when it is plausible, then refreshes.
-    void Restore_ini_Click();
+    ActionOutcome Restore_ini_Click();
+    // Takes back the latest change of the history (Ctrl+Z), or every change
+    // down to the one with id. When entries changed since, names them and
+    // asks (No the default). Refreshes.
+    ActionOutcome undoLatest();
+    ActionOutcome undoBackTo(qint64 id);
+    // Gives the profile back the content it had before the program first
+    // changed it, as a change that can be undone. Refreshes.
+    ActionOutcome restoreOriginal();
+    // How the history names restoreOriginal.
+    static QString originalRestoredText();
     // The message Restore_ini_Click shows once the backup was copied back.
     static QString restoreStartedText() { return QStringLiteral("Ok, lets try to restore Your kvuser.ini"); }
 
@@ -71,7 +94,7 @@ public:
     void selectTaunt(int index);
     void selectKey(int index);
     void selectUsedKey(int index);
-    void chooseVoicepack(int index);
+    ActionOutcome chooseVoicepack(int index);
 
     // The information window was closed: a new one starts with the initial product line.
     void splashUnloaded();
@@ -87,26 +110,30 @@ public:
     const QString& profilePath() const { return m_profile.profilePath(); }
     const QString& backupPath() const { return m_backupPath; }
     const CurrentTauntTable& currentTaunts() const { return m_currentTaunts; }
-    const QString& lastVoicepackChoice() const { return m_lastVoicepackChoice; }
     const QString& lastRefreshedChoice() const { return m_lastRefreshedChoice; }
     bool firstChoiceDone() const { return m_firstChoiceDone; }
 
-    // Called once after each handler the window forwarded has ended, when the state may have changed.
-    void setChangeObserver(std::function<void()> observer) { m_observer = std::move(observer); }
-    // How many writes to the profile the handlers have made so far, failed ones
-    // included: an observer tells by it whether a handler wrote at all.
-    quint64 profileWrites() const { return m_profileWrites; }
+    // Called once after each handler the window forwarded has ended, with what
+    // it did, when the state may have changed.
+    void setChangeObserver(std::function<void(const ActionOutcome&)> observer) { m_observer = std::move(observer); }
 
 private:
-    class Notifier;
+    // Runs a handler. The outermost one records the change the profile layer
+    // reports, tells the observer and returns the whole action's outcome.
+    ActionOutcome runAction(const std::function<void()>& handler);
+    void finishAction(ActionOutcome& outcome);
+    // Sets what the running action did, unless it already failed.
+    void setOutcome(ActionOutcome::Kind kind, const QString& description);
+    void applyUndo(const UndoPlan& plan);
 
     void setMytest(const QString& text);
     void mytest_Change();
     QString bindingColumnFor(const QString& binding, const QString& keyName);
     // False when keyName holds a command of the game and the player declines to replace it with taunt.
     bool mayReplace(const QString& keyName, const QString& taunt);
-    // Every write of an entry goes through here, to be counted.
-    Result writeEntry(const QString& section, const QString& key, const QString& value);
+    // The command of the game that our taunt replaced on keyName, when binding is still that taunt.
+    std::optional<QString> commandToPutBack(const QString& keyName, const QString& binding) const;
+    // Reports a failed write to the player, and makes it the action's outcome.
     void reportWriteFailure(const Result& result);
     // A box with only OK and the application's title.
     void message(const QString& text, MessageIcon icon = MessageIcon::None);
@@ -136,8 +163,9 @@ private:
     bool m_choiceByPlayer = false;
     bool m_readOnlyRefresh = false;
     int m_handlerDepth = 0;
-    quint64 m_profileWrites = 0;
-    std::function<void()> m_observer;
+    ActionOutcome m_action;
+    ChangeRecorder* m_recorder = nullptr;
+    std::function<void(const ActionOutcome&)> m_observer;
 };
 
 } // namespace parlomatic

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gamewatch/ReapplyJournal.h"
+#include "history/PendingChanges.h"
 
 #include <QString>
 
@@ -9,12 +9,9 @@ namespace parlomatic {
 // The line shown (and printed by write commands) while the game runs.
 QString gameRunningWarning();
 
-// The line shown instead when the changes could not be remembered.
-QString journalFailedWarning(const QString& reason);
-
-// The one line that tells the player what a re-apply did, or an empty text
-// when there was nothing to apply. afterRestart says that the game quit while
-// the program was closed.
+// The one line that tells the player what the check after the game's exit
+// did, or an empty text when there was nothing to check. afterRestart says
+// that the game quit while the program was closed.
 QString reappliedLine(const ReapplyOutcome& outcome, bool afterRestart);
 
 } // namespace parlomatic

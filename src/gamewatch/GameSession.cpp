@@ -1,48 +1,31 @@
 #include "gamewatch/GameSession.h"
 
 #include "gamewatch/GameMessages.h"
+#include "history/PendingChanges.h"
 
 #include <utility>
 
 namespace parlomatic {
 
-GameSession::GameSession(QString profilePath, ReapplyJournal journal, GameMonitor& monitor, QObject* parent)
-    : QObject(parent), m_profilePath(std::move(profilePath)), m_journal(std::move(journal)), m_monitor(monitor),
-      m_watcher(m_profilePath) {
+GameSession::GameSession(QString profilePath, ChangeHistory history, GameMonitor& monitor, QObject* parent)
+    : QObject(parent), m_profilePath(std::move(profilePath)), m_reapplies(std::move(history), ChangeSource::Reapply),
+      m_monitor(monitor), m_watcher(m_profilePath) {
     connect(&m_monitor, &GameMonitor::runningChanged, this, &GameSession::gameRunningChanged);
-    connect(&m_watcher, &ProfileWatcher::changed, this, [this] {
-        // What changed came from outside: it is not the player's to remember.
-        m_known = ProfileEntries::ofFile(m_profilePath);
-        emit profileChanged();
-    });
+    connect(&m_watcher, &ProfileWatcher::changed, this, &GameSession::profileChanged);
 }
 
 void GameSession::start() {
-    // The known entries are only compared while the game runs, and the game
-    // seen starting reads them (gameRunningChanged): reading them here as
-    // well would only slow the start.
-    const bool seenBefore = m_monitor.isRunning();
     m_monitor.start(); // a running game shows its warning through runningChanged
     if (!m_monitor.isRunning())
         reapply(true);
-    else if (seenBefore)
-        m_known = ProfileEntries::ofFile(m_profilePath);
 }
 
 void GameSession::ownChangesDone() {
-    // The known entries only count while the game runs, and its start reads them afresh.
-    if (m_monitor.isRunning()) {
-        const ProfileEntries now = ProfileEntries::ofFile(m_profilePath);
-        if (const Result recorded = m_journal.record(m_profilePath, m_known.changesTo(now)); !recorded.ok())
-            setStatusLine(journalFailedWarning(recorded.error()));
-        m_known = now;
-    }
     m_watcher.acceptCurrent();
 }
 
 void GameSession::gameRunningChanged(bool running) {
     if (running) {
-        m_known = ProfileEntries::ofFile(m_profilePath);
         setStatusLine(gameRunningWarning());
     } else {
         setStatusLine({});
@@ -51,9 +34,8 @@ void GameSession::gameRunningChanged(bool running) {
 }
 
 void GameSession::reapply(bool afterRestart) {
-    const ReapplyOutcome outcome = m_journal.reapply(m_profilePath);
+    const ReapplyOutcome outcome = reapplyPending(m_reapplies, m_profilePath);
     if (outcome.applied > 0) {
-        m_known = ProfileEntries::ofFile(m_profilePath);
         m_watcher.acceptCurrent();
         emit profileChanged();
     }

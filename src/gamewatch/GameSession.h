@@ -1,36 +1,36 @@
 #pragma once
 
 #include "gamewatch/GameMonitor.h"
-#include "gamewatch/ProfileEntries.h"
 #include "gamewatch/ProfileWatcher.h"
-#include "gamewatch/ReapplyJournal.h"
+#include "history/ChangeRecorder.h"
 
 #include <QObject>
 #include <QString>
 
 namespace parlomatic {
 
-// Keeps the player's changes safe from the game. While the game runs it warns
-// and remembers every entry the program's own actions change; when the game
-// quits (and its exit has written its old copy of the profile) it writes
-// those entries again. It also reports changes other programs make to the
-// profile, so that the window can show them.
+// Keeps the player's changes safe from the game. While the game runs it
+// warns; the changes made meanwhile wait in the history (see ChangeRecorder),
+// and when the game quits (and its exit has written its old copy of the
+// profile) it checks them once and writes again what the exit undid. It also
+// reports changes other programs make to the profile, so that the window can
+// show them.
 class GameSession : public QObject {
     Q_OBJECT
 
 public:
-    GameSession(QString profilePath, ReapplyJournal journal, GameMonitor& monitor, QObject* parent = nullptr);
+    GameSession(QString profilePath, ChangeHistory history, GameMonitor& monitor, QObject* parent = nullptr);
 
     // Starts watching the game and the profile. With the game not running,
-    // first re-applies what a program closed before the game's exit remembered.
+    // first checks what changes made while it last ran still wait for.
     void start();
 
-    // Call after each of the program's own actions on the profile: while the
-    // game runs, the entries they changed are remembered, in order.
+    // Call after each action of the program that changed the profile: the
+    // file as it is now is the program's own, not another program's change.
     void ownChangesDone();
 
-    // The warning while the game runs; after a re-apply, the line telling what
-    // it did; otherwise empty.
+    // The warning while the game runs; after the check at its exit, the line
+    // telling what it did; otherwise empty.
     const QString& statusLine() const { return m_statusLine; }
 
 signals:
@@ -45,10 +45,9 @@ private:
     void setStatusLine(const QString& line);
 
     QString m_profilePath;
-    ReapplyJournal m_journal;
+    ChangeRecorder m_reapplies;
     GameMonitor& m_monitor;
     ProfileWatcher m_watcher;
-    ProfileEntries m_known;
     QString m_statusLine;
 };
 

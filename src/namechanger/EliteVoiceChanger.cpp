@@ -25,12 +25,12 @@ void EliteVoiceChanger::add_tm_Click() {
     setResults(opening + m_ergebnis1 + closing, opening + m_ergebnis2 + closing);
 }
 
-void EliteVoiceChanger::write_name1_Click() {
-    writeName(m_ergebnis1);
+bool EliteVoiceChanger::write_name1_Click() {
+    return writeName(m_ergebnis1);
 }
 
-void EliteVoiceChanger::write_name2_Click() {
-    writeName(m_ergebnis2);
+bool EliteVoiceChanger::write_name2_Click() {
+    return writeName(m_ergebnis2);
 }
 
 void EliteVoiceChanger::setResults(QString first, QString second) {
@@ -40,16 +40,28 @@ void EliteVoiceChanger::setResults(QString first, QString second) {
         m_resultsChanged();
 }
 
-void EliteVoiceChanger::writeName(const QString& name) {
+bool EliteVoiceChanger::writeName(const QString& name) {
     if (const QString lost = charactersLostInProfile(name); !lost.isEmpty()) {
         const MessageRequest question{
             QStringLiteral("These characters cannot be stored in kvuser.ini and would become \"?\": %1. Write anyway?")
                 .arg(lost),
             product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo, MessageAnswer::No};
         if (m_interaction.showMessage(question) != MessageAnswer::Yes)
-            return;
+            return false;
     }
-    m_interaction.showMessage(PlayerNameWrittenMessage(m_iniPath, name, WritePlayerName(m_iniPath, name)));
+    const ProfileFile profile(m_iniPath);
+    const Result written = WritePlayerName(profile, name);
+    const ProfileChange change = profile.takeChanges();
+    if (m_recorder != nullptr) {
+        if (const Result recorded = m_recorder->record(m_iniPath, change, playerNameDescription(name)); !recorded.ok())
+            m_interaction.showMessage({QStringLiteral("The name was written, but it could not be noted in "
+                                                      "Parlomatic's history, so it cannot be undone.\n%1")
+                                           .arg(recorded.error()),
+                                       product::applicationTitle(), MessageIcon::Critical, MessageButtons::Ok,
+                                       MessageAnswer::Ok});
+    }
+    m_interaction.showMessage(PlayerNameWrittenMessage(m_iniPath, name, written));
+    return !change.isEmpty();
 }
 
 } // namespace parlomatic

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/ChangeRecorder.h"
 #include "profile/UserInteraction.h"
 
 #include <QString>
@@ -31,6 +32,8 @@ public:
     void setErgebnis2(const QString& text) { m_ergebnis2 = text; }
     // The profile the write buttons write into.
     void setIniPath(const QString& path) { m_iniPath = path; }
+    // Where a written name is recorded; none records nothing.
+    void setRecorder(ChangeRecorder* recorder) { m_recorder = recorder; }
 
     // Called after the logic itself changed ergebnis1 and ergebnis2, so the
     // window can show the new texts. Texts the window forwarded do not call it.
@@ -45,12 +48,13 @@ public:
     // confirms, or reports in a critical box that the name was not written and why.
     // A name with characters the profile cannot hold is written only after
     // the player said Yes to the question naming them (No the default).
-    void write_name1_Click();
-    void write_name2_Click();
+    // True when the name was written.
+    bool write_name1_Click();
+    bool write_name2_Click();
 
 private:
     void setResults(QString first, QString second);
-    void writeName(const QString& name);
+    bool writeName(const QString& name);
 
     UserInteraction& m_interaction;
     std::function<void()> m_resultsChanged;
@@ -58,6 +62,7 @@ private:
     QString m_ergebnis1;
     QString m_ergebnis2;
     QString m_iniPath = QStringLiteral("Text1");
+    ChangeRecorder* m_recorder = nullptr;
 };
 
 } // namespace parlomatic

@@ -8,8 +8,12 @@
 
 namespace parlomatic {
 
-Result WritePlayerName(const QString& profilePath, const QString& name) {
-    return ProfileFile(profilePath).WriteEntry(QStringLiteral("DefaultPlayer"), QStringLiteral("Name"), name);
+Result WritePlayerName(const ProfileFile& profile, const QString& name) {
+    return profile.WriteEntry(QStringLiteral("DefaultPlayer"), QStringLiteral("Name"), name);
+}
+
+QString playerNameDescription(const QString& name) {
+    return QStringLiteral("Player name: %1").arg(name);
 }
 
 QString charactersLostInProfile(const QString& name) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "profile/ProfileFile.h"
 #include "profile/Result.h"
 #include "profile/UserInteraction.h"
 
@@ -8,10 +9,13 @@
 namespace parlomatic {
 
 // Writes name as the player name (key "Name" of section "DefaultPlayer") into
-// the profile at profilePath, touching nothing else. An empty name writes
+// profile, touching nothing else. An empty name writes
 // "Name=". Fails, writing nothing, when the profile layer refuses the value
 // (line breaks, NUL) or cannot write the file; the reason is in the result.
-Result WritePlayerName(const QString& profilePath, const QString& name);
+Result WritePlayerName(const ProfileFile& profile, const QString& name);
+
+// How the history names the write of name: "Player name: Kestrel".
+QString playerNameDescription(const QString& name);
 
 // The characters of name that the profile's code page cannot hold, so that
 // writing turns each into '?': each once, in the order they first appear,

@@ -37,10 +37,24 @@ Result copyFileAtomically(const QString& source, const QString& destination) {
     return writeFileAtomically(destination, in.bytes);
 }
 
+bool plausibleProfile(const QByteArray& bytes) {
+    return bytes.size() >= smallestPlausibleBackup && ProfileText(decodeProfile(bytes).text).hasSection();
+}
+
+BackupMade MakeBackup(const QString& source, const QString& destination) {
+    const files::FileRead profile = files::readFile(source);
+    if (profile.status == files::FileRead::Read && !plausibleProfile(profile.bytes) && plausibleBackup(destination))
+        return {BackupMade::KeptGoodBackup,
+                QStringLiteral("Your kvuser.ini looks damaged (empty, without a section or not text), so the "
+                               "backup %1 was kept as it is.")
+                    .arg(QFileInfo(destination).fileName())};
+    const Result copied = copyFileAtomically(source, destination);
+    return copied.ok() ? BackupMade{} : BackupMade{BackupMade::Failed, copied.error()};
+}
+
 std::optional<QByteArray> plausibleBackup(const QString& backupPath) {
     const files::FileRead backup = files::readFile(backupPath);
-    if (backup.status != files::FileRead::Read || backup.bytes.size() < smallestPlausibleBackup ||
-        !ProfileText(decodeProfile(backup.bytes).text).hasSection())
+    if (backup.status != files::FileRead::Read || !plausibleProfile(backup.bytes))
         return std::nullopt;
     return backup.bytes;
 }

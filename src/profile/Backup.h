@@ -26,14 +26,25 @@ Result writeFileAtomically(const QString& path, QByteArrayView bytes);
 // rewritten: the outcome is the same as a copy.
 Result copyFileAtomically(const QString& source, const QString& destination);
 
-// Copies the profile to its backup, replacing an earlier backup.
-inline Result MakeBackup(const QString& source, const QString& destination) {
-    return copyFileAtomically(source, destination);
-}
+// Whether bytes look like a profile worth keeping: more than 10 bytes of
+// text with at least one section header line (an empty, binary or cut-off
+// file has none).
+bool plausibleProfile(const QByteArray& bytes);
 
-// The content of the backup when it is worth restoring: a regular file of more
-// than 10 bytes with at least one section header line (a binary or cut-off file
-// has none). nullopt otherwise.
+// What MakeBackup did.
+struct BackupMade {
+    enum Outcome { Made, KeptGoodBackup, Failed };
+    Outcome outcome = Made;
+    QString error; // KeptGoodBackup, Failed: why, in a sentence
+};
+
+// Copies the profile to its backup, replacing an earlier backup; but a
+// profile that is not plausible (a crashed save left it empty, say) never
+// replaces a plausible backup: then the backup is kept (KeptGoodBackup).
+BackupMade MakeBackup(const QString& source, const QString& destination);
+
+// The content of the backup when it is worth restoring: a plausible profile
+// in a regular file. nullopt otherwise.
 std::optional<QByteArray> plausibleBackup(const QString& backupPath);
 
 } // namespace parlomatic

@@ -3,6 +3,7 @@
 #include "profile/FileAccess.h"
 #include "profile/ProfileEncoding.h"
 #include "profile/ProfileIndex.h"
+#include "profile/ProfileLines.h"
 #include "profile/ProfileText.h"
 #include "profile/Windows1252.h"
 
@@ -124,7 +125,8 @@ struct ProfileReadCache {
 };
 
 ProfileFile::ProfileFile(QString profilePath)
-    : m_profilePath(std::move(profilePath)), m_cache(std::make_shared<ProfileReadCache>()) {}
+    : m_profilePath(std::move(profilePath)), m_cache(std::make_shared<ProfileReadCache>()),
+      m_changes(std::make_shared<ProfileChange>()) {}
 
 ProfileFile::ReadScope::ReadScope(const ProfileFile& profile) : m_cache(profile.m_cache) {
     // A refresh sees the file as it is when it starts; a nested one goes on with what was read.
@@ -167,14 +169,85 @@ QString ProfileFile::ReadEntry(const QString& section, const QString& key, const
     return Windows1252::decode(QByteArrayView(bytes).first(std::min(longest, bytes.size())));
 }
 
+// What a rewrite gives the file, made from the bytes it read.
+struct ProfileFile::NewContent {
+    std::optional<QString> refusal; // nothing is written, and this is why
+    QByteArray bytes;               // the file's new bytes
+    QList<EntryChange> changes;     // what they change
+    bool wholeFile = false;
+    bool unchanged = false; // the file already holds what was to be written
+};
+
 Result ProfileFile::WriteEntry(const QString& section, const QString& key, const QString& value) const {
+    return writeValue(section, key, value);
+}
+
+Result ProfileFile::RemoveEntry(const QString& section, const QString& key) const {
+    return writeValue(section, key, std::nullopt);
+}
+
+Result ProfileFile::writeValue(const QString& section, const QString& key, const std::optional<QString>& value) const {
+    if (const std::optional<QString> problem = argumentProblem(section, key, value.value_or(QString()))) {
+        m_cache->index.reset();
+        m_cache->current = false;
+        return Result::failure(*problem);
+    }
+    const QStringView sectionName = withoutSurroundingSpaces(section);
+    const QStringView keyName = withoutSurroundingSpaces(key);
+    return rewrite([&](const files::FileRead& read) {
+        NewContent made;
+        const ProfileContent content = decodeProfile(read.bytes);
+        // Code-page text is the bytes themselves; UTF-16 must come back exactly from what it decodes to.
+        if (content.encoding != ProfileEncoding::CodePage &&
+            encodeProfile(content.encoding, content.text) != read.bytes) {
+            made.refusal = u"It is UTF-16 text that could not be written back exactly (an odd number of "
+                           u"bytes or a broken character); it was left as it is."_s;
+            return made;
+        }
+        const QByteArray sectionBytes = encodeText(content.encoding, sectionName);
+        const QByteArray keyBytes = encodeText(content.encoding, keyName);
+        const ProfileText text(content.text);
+        const QByteArray valueBytes = value ? encodeText(content.encoding, *value) : QByteArray();
+        const QByteArray after =
+            value ? text.withValue(sectionBytes, keyBytes, valueBytes) : text.withoutEntry(sectionBytes, keyBytes);
+        if (after == content.text) {
+            made.unchanged = true;
+            return made;
+        }
+        made.bytes = encodeProfile(content.encoding, after);
+        const std::optional<QByteArrayView> old = text.storedValue(sectionBytes, keyBytes);
+        EntryChange change{sectionName.toString(), keyName.toString(), std::nullopt, std::nullopt};
+        if (old)
+            change.before = decodeText(content.encoding, *old);
+        if (value)
+            change.after = decodeText(content.encoding, profilelines::trimmed(valueBytes));
+        made.changes.append(change);
+        return made;
+    });
+}
+
+Result ProfileFile::ReplaceContent(const QByteArray& bytes) const {
+    return rewrite([&](const files::FileRead& read) {
+        NewContent made;
+        made.bytes = bytes;
+        made.wholeFile = true;
+        made.unchanged = read.status == files::FileRead::Read && bytes == read.bytes;
+        if (!made.unchanged)
+            made.changes = entryDifferences(ProfileEntries(read.bytes), ProfileEntries(bytes));
+        return made;
+    });
+}
+
+ProfileChange ProfileFile::takeChanges() const {
+    return std::exchange(*m_changes, ProfileChange());
+}
+
+Result ProfileFile::rewrite(const std::function<NewContent(const files::FileRead& read)>& makeNew) const {
     // What was read may be out of date from here on, whatever the outcome.
     std::optional<ProfileIndex> readBefore;
     readBefore.swap(m_cache->index);
     const ProfileEncoding encodingBefore = m_cache->encoding;
     m_cache->current = false;
-    if (const std::optional<QString> problem = argumentProblem(section, key, value))
-        return Result::failure(*problem);
     if (m_profilePath.isEmpty())
         return Result::failure(u"No profile file is given."_s);
 
@@ -192,19 +265,13 @@ Result ProfileFile::WriteEntry(const QString& section, const QString& key, const
         // Without the whole old content the rest of the file would be lost, so nothing is written.
         if (read.status == files::FileRead::Failed)
             return Result::failure(read.error);
-        const ProfileContent content = decodeProfile(read.bytes);
-        // Code-page text is the bytes themselves; UTF-16 must come back exactly from what it decodes to.
-        if (content.encoding != ProfileEncoding::CodePage &&
-            encodeProfile(content.encoding, content.text) != read.bytes)
-            return Result::failure(u"It is UTF-16 text that could not be written back exactly (an odd number of "
-                                   u"bytes or a broken character); it was left as it is."_s);
-        const QByteArray after = ProfileText(content.text)
-                                     .withValue(encodeText(content.encoding, withoutSurroundingSpaces(section)),
-                                                encodeText(content.encoding, withoutSurroundingSpaces(key)),
-                                                encodeText(content.encoding, value));
-        // The entry already holds exactly this value: leave the file and its time stamp alone.
-        if (after == content.text) {
+        const NewContent made = makeNew(read);
+        if (made.refusal)
+            return Result::failure(*made.refusal);
+        // The file already holds exactly this: leave it and its time stamp alone.
+        if (made.unchanged) {
             // The file is as it was read: what was read holds, in a scope from now on.
+            const ProfileContent content = decodeProfile(read.bytes);
             if (readBefore && encodingBefore == content.encoding && readBefore->bytes() == content.text) {
                 m_cache->index.swap(readBefore);
                 m_cache->current = m_cache->openScopes > 0;
@@ -219,10 +286,14 @@ Result ProfileFile::WriteEntry(const QString& section, const QString& key, const
                 m_beforeReplace();
             return files::readFile(target).sameAs(read);
         };
-        const files::Replacement replaced =
-            files::replaceFile(target, encodeProfile(content.encoding, after), stillAsRead);
+        const files::Replacement replaced = files::replaceFile(target, made.bytes, stillAsRead);
         if (replaced.outcome == files::Replacement::Replaced) {
             m_lastWritten = replaced.stamp;
+            if (m_changes->isEmpty())
+                m_changes->previousContent = read.bytes;
+            m_changes->wholeFile = m_changes->wholeFile || made.wholeFile;
+            for (const EntryChange& change : made.changes)
+                m_changes->add(change);
             return Result::success();
         }
         if (replaced.outcome == files::Replacement::Failed)

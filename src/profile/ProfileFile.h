@@ -1,12 +1,14 @@
 #pragma once
 
 #include "profile/FileAccess.h"
+#include "profile/ProfileChange.h"
 #include "profile/Result.h"
 
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace parlomatic {
@@ -82,17 +84,40 @@ public:
     // not written. Failure reasons do not name the path.
     Result WriteEntry(const QString& section, const QString& key, const QString& value) const;
 
+    // Removes the line of the entry that ReadEntry would read, as WriteEntry
+    // writes (guarded, whole or nothing). No such entry: nothing is written.
+    Result RemoveEntry(const QString& section, const QString& key) const;
+
+    // Gives the file exactly bytes (a restore), guarded as WriteEntry writes.
+    // A missing file is created; its folder must exist.
+    Result ReplaceContent(const QByteArray& bytes) const;
+
+    // What the writes through this ProfileFile and its copies have committed
+    // since the last call: every changed entry with its value before and
+    // after, and the file as it was before the first of them. Failed writes
+    // and writes that changed nothing add nothing.
+    ProfileChange takeChanges() const;
+
     // For tests: called during each write after the file was read and just
     // before the new content is checked against it and takes its place.
     void setBeforeReplace(std::function<void()> hook) { m_beforeReplace = std::move(hook); }
 
 private:
+    struct NewContent;
+    // Reads the file under the writers' lock and replaces it with what
+    // makeNew makes of the bytes read, guarded against other programs'
+    // writes; records what makeNew says it changed.
+    Result rewrite(const std::function<NewContent(const files::FileRead& read)>& makeNew) const;
+    Result writeValue(const QString& section, const QString& key, const std::optional<QString>& value) const;
+
     QString m_profilePath;
     std::function<void()> m_beforeReplace;
     // The file as this object last wrote it: a fresh file of our own is no save in progress.
     mutable files::FileStamp m_lastWritten;
     // Shared by the copies of this object and their scopes.
     std::shared_ptr<ProfileReadCache> m_cache;
+    // Shared by the copies of this object: what their writes committed.
+    std::shared_ptr<ProfileChange> m_changes;
 };
 
 } // namespace parlomatic

@@ -58,6 +58,21 @@ std::optional<QByteArrayView> ProfileText::value(QByteArrayView section, QByteAr
     return readValue(m_bytes.sliced(at.valueBegin, at.line.end - at.valueBegin));
 }
 
+std::optional<QByteArrayView> ProfileText::storedValue(QByteArrayView section, QByteArrayView key) const {
+    const Location at = locate(section, key);
+    if (at.kind != Location::Found)
+        return std::nullopt;
+    return trimmed(m_bytes.sliced(at.valueBegin, at.line.end - at.valueBegin));
+}
+
+QByteArray ProfileText::withoutEntry(QByteArrayView section, QByteArrayView key) const {
+    const Location at = locate(section, key);
+    if (at.kind != Location::Found)
+        return m_bytes.toByteArray();
+    QByteArray out = m_bytes.first(at.line.begin).toByteArray();
+    return out.append(m_bytes.sliced(at.line.next));
+}
+
 bool ProfileText::hasSection() const {
     LineScanner lines(m_bytes, m_start);
     Line line;

@@ -27,6 +27,8 @@ public:
     // pair of identical outer quotes ('"' or '\'') removed. Empty for an entry
     // without value; nullopt when the section or the entry is missing.
     std::optional<QByteArrayView> value(QByteArrayView section, QByteArrayView key) const;
+    // The same entry's value as the file stores it: trimmed, quotes kept.
+    std::optional<QByteArrayView> storedValue(QByteArrayView section, QByteArrayView key) const;
 
     // The bytes with key in section set to value. An existing entry keeps all
     // it has up to and including its '=' and its line end; only the rest of the
@@ -38,6 +40,10 @@ public:
     // is replaced, first gets a line end. The arguments must already be valid
     // names and values: this function does not check them.
     QByteArray withValue(QByteArrayView section, QByteArrayView key, QByteArrayView value) const;
+
+    // The bytes without the line of the entry value() finds, its line end
+    // included; the bytes unchanged when there is none.
+    QByteArray withoutEntry(QByteArrayView section, QByteArrayView key) const;
 
     // True when some line opens a section: a binary or cut-off file holds none.
     bool hasSection() const;

@@ -69,14 +69,18 @@ EliteVoiceChangerWindow::EliteVoiceChangerWindow(UserInteraction& interaction)
     connect(m_ergebnis2, &QLineEdit::textEdited, this, [this](const QString& text) { m_logic.setErgebnis2(text); });
     connect(brackets, &QPushButton::clicked, this, [this] { m_logic.add_tm_Click(); });
     connect(write1, &QPushButton::clicked, this, [this] {
-        m_logic.write_name1_Click();
-        emit nameWritten();
+        if (m_logic.write_name1_Click())
+            emit nameWritten();
     });
     connect(write2, &QPushButton::clicked, this, [this] {
-        m_logic.write_name2_Click();
-        emit nameWritten();
+        if (m_logic.write_name2_Click())
+            emit nameWritten();
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void EliteVoiceChangerWindow::setRecorder(ChangeRecorder* recorder) {
+    m_logic.setRecorder(recorder);
 }
 
 void EliteVoiceChangerWindow::setIniPath(const QString& path) {

@@ -20,11 +20,13 @@ public:
 
     // The profile the write buttons write into (the hidden box ini_path).
     void setIniPath(const QString& path);
+    // Where a written name is recorded.
+    void setRecorder(ChangeRecorder* recorder);
 
     const EliteVoiceChanger& logic() const { return m_logic; }
 
 signals:
-    // A write button was pressed and its write (or its failure) reported.
+    // A write button wrote the name into the profile.
     void nameWritten();
 
 private:

@@ -7,6 +7,7 @@
 #include "ui/EliteVoiceChangerWindow.h"
 #include "ui/FirstPaint.h"
 #include "ui/Fonts.h"
+#include "ui/HistoryWindow.h"
 #include "ui/KeyboardMapWindow.h"
 #include "ui/ListBox.h"
 #include "ui/MainWindowGeometry.h"
@@ -80,22 +81,20 @@ SpeechToolWindow::SpeechToolWindow(SpeechTool& tool, UserInteraction& interactio
 
     loadSplash();
     showState();
-    m_writesReported = m_tool.profileWrites();
-    m_tool.setChangeObserver([this] {
+    m_tool.setChangeObserver([this](const ActionOutcome& outcome) {
         showState();
         // Only a handler that wrote hands the profile to the game's watch as
         // the player's: after a mere selection, a change another program made
         // meanwhile must still be seen as that program's.
-        if (const quint64 writes = m_tool.profileWrites(); writes != m_writesReported) {
-            m_writesReported = writes;
+        if (!outcome.change.isEmpty())
             ownActionDone();
-        }
     });
 }
 
 SpeechToolWindow::~SpeechToolWindow() {
     m_tool.setChangeObserver({});
     delete m_keyboardMap.data();
+    delete m_history.data();
     delete m_nameChanger.data();
     delete m_splash.data();
 }
@@ -110,6 +109,15 @@ EliteVoiceChangerWindow* SpeechToolWindow::nameChanger() const {
 
 KeyboardMapWindow* SpeechToolWindow::keyboardMap() const {
     return m_keyboardMap;
+}
+
+HistoryWindow* SpeechToolWindow::history() const {
+    return m_history;
+}
+
+void SpeechToolWindow::setRecorders(ChangeRecorder* window, ChangeRecorder* nameChanger) {
+    m_windowChanges = window;
+    m_nameChanges = nameChanger;
 }
 
 void SpeechToolWindow::buildControls() {
@@ -169,10 +177,12 @@ void SpeechToolWindow::buildControls() {
                                QStringLiteral("elite_name_changer"), twipsRect(1200, 5160, 1575, 375));
     // In the free space of the bottom row, between the name changer and the restore button.
     auto* keyboardMap = placed(new QPushButton(QStringLiteral("Keyboard map"), this), QStringLiteral("keyboard_map"),
-                               twipsRect(2880, 5160, 2280, 375));
+                               twipsRect(2880, 5160, 1215, 375));
+    auto* history = placed(new QPushButton(QStringLiteral("History\u2026"), this), QStringLiteral("history"),
+                           twipsRect(4170, 5160, 990, 375));
     nameChanger->setAccessibleName(QStringLiteral("Elite name changer"));
     enterClicksFocusedButton(this);
-    m_bottomRow = {info, restore, nameChanger, erase, exit, keyboardMap};
+    m_bottomRow = {info, restore, nameChanger, erase, exit, keyboardMap, history};
     m_statusLine = placed(new QLabel(this), QStringLiteral("game_status"),
                           twipsRect(60, 5580, clientWidth - 120, statusStripTwips));
     m_statusLine->setTextFormat(Qt::PlainText);
@@ -180,8 +190,8 @@ void SpeechToolWindow::buildControls() {
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_statusLine->hide();
 
-    QWidget* focusOrder[] = {m_voicepack, m_allTaunts, m_allKeys, m_usedSpeechKeys, assign,     exit,
-                             info,        erase,       restore,   nameChanger,      keyboardMap};
+    QWidget* focusOrder[] = {m_voicepack, m_allTaunts, m_allKeys, m_usedSpeechKeys, assign,      exit,
+                             info,        erase,       restore,   nameChanger,      keyboardMap, history};
     for (std::size_t i = 1; i < std::size(focusOrder); ++i)
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
 
@@ -201,6 +211,10 @@ void SpeechToolWindow::buildControls() {
     connect(keyboardMap, &QPushButton::clicked, this, &SpeechToolWindow::keyboard_map_Click);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this), &QShortcut::activated, this,
             &SpeechToolWindow::keyboard_map_Click);
+    connect(history, &QPushButton::clicked, this, &SpeechToolWindow::history_Click);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this), &QShortcut::activated, this,
+            &SpeechToolWindow::history_Click);
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, [this] { m_tool.undoLatest(); });
 }
 
 void SpeechToolWindow::loadSplash() {
@@ -223,6 +237,7 @@ void SpeechToolWindow::info_button_Click() {
 void SpeechToolWindow::elite_name_changer_Click() {
     if (!m_nameChanger)
         m_nameChanger = new EliteVoiceChangerWindow(m_interaction);
+    m_nameChanger->setRecorder(m_nameChanges);
     m_nameChanger->setIniPath(m_tool.profilePath());
     connect(m_nameChanger, &EliteVoiceChangerWindow::nameWritten, this, &SpeechToolWindow::ownActionDone,
             Qt::UniqueConnection);
@@ -237,6 +252,16 @@ void SpeechToolWindow::keyboard_map_Click() {
     m_keyboardMap->show();
     m_keyboardMap->raise();
     m_keyboardMap->activateWindow();
+}
+
+void SpeechToolWindow::history_Click() {
+    if (m_windowChanges == nullptr)
+        return;
+    if (!m_history)
+        m_history = new HistoryWindow(m_tool, m_windowChanges->history());
+    m_history->show();
+    m_history->raise();
+    m_history->activateWindow();
 }
 
 void SpeechToolWindow::exit_button_Click() {
@@ -303,6 +328,8 @@ void SpeechToolWindow::showState() {
         m_splash->setProductLine(m_tool.lblCompanyProduct());
     if (m_keyboardMap)
         m_keyboardMap->showState();
+    if (m_history)
+        m_history->showState();
 }
 
 void SpeechToolWindow::showItems(QComboBox* box, const ListModel& model) {

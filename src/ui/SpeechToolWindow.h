@@ -13,8 +13,10 @@ class QPushButton;
 
 namespace parlomatic {
 
+class ChangeRecorder;
 class EliteVoiceChangerWindow;
 class GameSession;
+class HistoryWindow;
 class KeyboardMapWindow;
 class ListBox;
 class ListModel;
@@ -42,6 +44,12 @@ public:
     EliteVoiceChangerWindow* nameChanger() const;
     // The keyboard map, or null while it is not open.
     KeyboardMapWindow* keyboardMap() const;
+    // The history, or null while it is not open.
+    HistoryWindow* history() const;
+
+    // Where the window's and the name changer's changes are recorded; the
+    // history window reads the first. Both must outlive the window.
+    void setRecorders(ChangeRecorder* window, ChangeRecorder* nameChanger);
 
     // "Info": shows the information window, loading it first when needed.
     void info_button_Click();
@@ -51,6 +59,9 @@ public:
     // "Keyboard map" (also Ctrl+K): opens the one keyboard map without modality,
     // or brings the open one to the front.
     void keyboard_map_Click();
+    // "History…" (also Ctrl+H): opens the one history window without modality,
+    // or brings the open one to the front. Needs the recorders.
+    void history_Click();
     // "Exit": closes every window and ends the program.
     void exit_button_Click();
 
@@ -94,11 +105,13 @@ private:
     QLabel* m_statusLine = nullptr;
     GameSession* m_session = nullptr;
     // The tool's count of profile writes when they were last handed to the session.
-    quint64 m_writesReported = 0;
+    ChangeRecorder* m_windowChanges = nullptr;
+    ChangeRecorder* m_nameChanges = nullptr;
 
     QPointer<SplashWindow> m_splash;
     QPointer<EliteVoiceChangerWindow> m_nameChanger;
     QPointer<KeyboardMapWindow> m_keyboardMap;
+    QPointer<HistoryWindow> m_history;
 };
 
 } // namespace parlomatic

@@ -309,7 +309,8 @@ void TestSpeechTool::assignAsksBeforeReplacingCommand() {
         s.select(u"Boom!"_s, u"F5"_s);
         s.interaction.messageAnswers = {answer};
         s.tool.assignSpeech_Click();
-        const QList<MessageRequest> question{{u"F5 is bound to %1. Replace it with the taunt \"Boom!\"?"_s.arg(value),
+        const QList<MessageRequest> question{{u"F5 is bound to %1. Replace it with the taunt \"Boom!\"? F5 will no "
+                                              u"longer %1."_s.arg(value),
                                               u"Parlomatic"_s, MessageIcon::None, MessageButtons::YesNo,
                                               MessageAnswer::No}};
         QCOMPARE(s.interaction.messages, isGameCommand(value) ? question : QList<MessageRequest>());
@@ -428,7 +429,7 @@ void TestSpeechTool::choosingVoicepack() {
     QVERIFY(s.interaction.messages.isEmpty());
 
     int notified = 0;
-    s.tool.setChangeObserver([&notified] { ++notified; });
+    s.tool.setChangeObserver([&notified](const ActionOutcome&) { ++notified; });
     s.tool.chooseVoicepack(static_cast<int>(s.tool.voicepack().items().indexOf(choice)));
 
     QCOMPARE(notified, 1);

@@ -205,7 +205,8 @@ void TestStartup::restoreRightAfterStart() {
     QCOMPARE(tool.usedSpeechKeys().count(), 1);
 
     int refreshedAfterMessage = -1;
-    tool.setChangeObserver([&] { refreshedAfterMessage = static_cast<int>(tool.usedSpeechKeys().count()); });
+    tool.setChangeObserver(
+        [&](const ActionOutcome&) { refreshedAfterMessage = static_cast<int>(tool.usedSpeechKeys().count()); });
     tool.Restore_ini_Click();
     QCOMPARE(interaction.messages, QList<MessageRequest>{plainMessage(restoring)});
     QCOMPARE(profile.read(), original);

@@ -1,5 +1,6 @@
 #include "gamewatch/GameSession.h"
 #include "gamewatch/ProcessList.h"
+#include "history/ChangeRecorder.h"
 #include "profile/ProfileFile.h"
 #include "profile/Windows1252.h"
 #include "support/StandInGame.h"
@@ -41,22 +42,36 @@ void replaceAtomically(const QString& path, const QByteArray& content) {
     QVERIFY(file.commit());
 }
 
+// Writes section/key=value through the profile layer and records it as the window would.
+void writeRecorded(ChangeRecorder& recorder, const QString& path, const QString& section, const QString& key,
+                   const QString& value) {
+    const ProfileFile file(path);
+    QVERIFY(file.WriteEntry(section, key, value).ok());
+    QVERIFY(recorder.record(path, file.takeChanges(), u"test change"_s).ok());
+}
+
+bool anyWaiting(const ChangeHistory& history, const QString& path) {
+    const QList<HistoryRecord> records = history.read(path).records;
+    return std::ranges::any_of(records, [](const HistoryRecord& record) { return record.pending; });
+}
+
 } // namespace
 
 class TestGameSession : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QVERIFY(m_settings.isValid()); }
+    void init() { QVERIFY(m_data.isValid()); }
     void standInGameExitIsUndoneAndTold();
     void rememberedAcrossRestart();
     void outsideReplacementsAreSeenNotRemembered();
-    void journalKeepsEachKeyOnceAndNeverCreatesProfiles();
+    void theGameOrThePlayerWins_data();
+    void theGameOrThePlayerWins();
     void entriesAreWhatReadsGive();
 
 private:
-    QString journalPath() const { return m_settings.filePath(u"journal.json"_s); }
-    QTemporaryDir m_settings;
+    ChangeHistory history() const { return ChangeHistory(m_data.filePath(u"history"_s)); }
+    QTemporaryDir m_data;
 };
 
 // The whole story with a real process: the game starts, the player binds a
@@ -65,7 +80,8 @@ private:
 void TestGameSession::standInGameExitIsUndoneAndTold() {
     TempProfile profile(profileText);
     GameMonitor monitor(listProcesses, 50);
-    GameSession session(profile.path(), ReapplyJournal(journalPath()), monitor);
+    ChangeRecorder recorder(history(), ChangeSource::Window, [&monitor] { return monitor.isRunning(); });
+    GameSession session(profile.path(), history(), monitor);
     session.start();
     QVERIFY(!monitor.isRunning());
     QCOMPARE(session.statusLine(), QString());
@@ -77,12 +93,12 @@ void TestGameSession::standInGameExitIsUndoneAndTold() {
     QCOMPARE(session.statusLine(), u"Unreal Tournament is running: it will undo these changes when it quits. "
                                    "Parlomatic will apply them again."_s);
 
-    ProfileFile file(profile.path());
-    QVERIFY(file.WriteEntry(u"Engine.Input"_s, u"F6"_s, u"speech 3 1 -1"_s).ok());
-    QVERIFY(file.WriteEntry(u"Engine.Input"_s, u"F5"_s, QString()).ok());
+    writeRecorded(recorder, profile.path(), u"Engine.Input"_s, u"F6"_s, u"speech 3 1 -1"_s);
+    writeRecorded(recorder, profile.path(), u"Engine.Input"_s, u"F5"_s, QString());
     session.ownChangesDone();
-    QVERIFY(file.WriteEntry(u"DefaultPlayer"_s, u"Name"_s, u"[{(\u00BBPl\u00C4y\u00CBr\u00AB)}]"_s).ok());
+    writeRecorded(recorder, profile.path(), u"DefaultPlayer"_s, u"Name"_s, u"[{(\u00BBPl\u00C4y\u00CBr\u00AB)}]"_s);
     session.ownChangesDone();
+    QVERIFY(anyWaiting(history(), profile.path()));
 
     QSignalSpy refreshes(&session, &GameSession::profileChanged);
     game.quit();
@@ -94,7 +110,8 @@ void TestGameSession::standInGameExitIsUndoneAndTold() {
     QCOMPARE(entry(profile, u"DefaultPlayer"_s, u"Team"_s), u"1"_s);
     QCOMPARE(session.statusLine(), u"Unreal Tournament undid 3 changes when it quit; Parlomatic applied them again."_s);
     QVERIFY(refreshes.count() >= 1);
-    QVERIFY(ReapplyJournal(journalPath()).entriesFor(profile.path()).isEmpty());
+    QVERIFY(!anyWaiting(history(), profile.path()));
+    QCOMPARE(history().read(profile.path()).records.constLast().source, ChangeSource::Reapply);
 
     // Once only: a later rewrite by someone else is left alone.
     profile.write(profileText);
@@ -107,10 +124,10 @@ void TestGameSession::rememberedAcrossRestart() {
     FakeProcesses processes{true};
     {
         GameMonitor monitor(processes.lister());
-        GameSession session(profile.path(), ReapplyJournal(journalPath()), monitor);
+        ChangeRecorder recorder(history(), ChangeSource::Window, [&monitor] { return monitor.isRunning(); });
+        GameSession session(profile.path(), history(), monitor);
         session.start();
-        QVERIFY(
-            ProfileFile(profile.path()).WriteEntry(u"DefaultPlayer"_s, u"Voice"_s, u"BotPack.VoiceFemaleOne"_s).ok());
+        writeRecorded(recorder, profile.path(), u"DefaultPlayer"_s, u"Voice"_s, u"BotPack.VoiceFemaleOne"_s);
         session.ownChangesDone();
     }
     // The program was closed; the game quits and writes its copy.
@@ -118,11 +135,11 @@ void TestGameSession::rememberedAcrossRestart() {
     profile.write(profileText);
 
     GameMonitor monitor(processes.lister());
-    GameSession session(profile.path(), ReapplyJournal(journalPath()), monitor);
+    GameSession session(profile.path(), history(), monitor);
     session.start();
     QCOMPARE(entry(profile, u"DefaultPlayer"_s, u"Voice"_s), u"BotPack.VoiceFemaleOne"_s);
     QCOMPARE(session.statusLine(), u"Unreal Tournament undid 1 change when it quit while Parlomatic was closed; "
-                                   "Parlomatic applied them again."_s);
+                                   "Parlomatic applied it again."_s);
 }
 
 // Another program (or the game saving its menus) replaces the file by a
@@ -131,37 +148,80 @@ void TestGameSession::outsideReplacementsAreSeenNotRemembered() {
     TempProfile profile(profileText);
     FakeProcesses processes{true};
     GameMonitor monitor(processes.lister());
-    GameSession session(profile.path(), ReapplyJournal(journalPath()), monitor);
+    ChangeRecorder recorder(history(), ChangeSource::Window, [&monitor] { return monitor.isRunning(); });
+    GameSession session(profile.path(), history(), monitor);
     session.start();
     QSignalSpy refreshes(&session, &GameSession::profileChanged);
     for (const QByteArray& binding : {QByteArray("F7=speech 3 2 -1\r\n"), QByteArray("F8=speech 3 4 -1\r\n")}) {
         replaceAtomically(profile.path(), gameProfile("BotPack.VoiceBoss", binding));
         QVERIFY(refreshes.wait(5000));
-        session.ownChangesDone(); // the window's refresh, which writes nothing new
     }
     QCOMPARE(refreshes.count(), 2);
-    QVERIFY(ReapplyJournal(journalPath()).entriesFor(profile.path()).isEmpty());
+    QVERIFY(!anyWaiting(history(), profile.path()));
 
     // The program's own write is not reported back as an outside change.
-    QVERIFY(ProfileFile(profile.path()).WriteEntry(u"Engine.Input"_s, u"F9"_s, u"speech 3 5 -1"_s).ok());
+    writeRecorded(recorder, profile.path(), u"Engine.Input"_s, u"F9"_s, u"speech 3 5 -1"_s);
     session.ownChangesDone();
     QVERIFY(!refreshes.wait(500));
-    QCOMPARE(ReapplyJournal(journalPath()).entriesFor(profile.path()).size(), 1);
+    QVERIFY(anyWaiting(history(), profile.path()));
 }
 
-void TestGameSession::journalKeepsEachKeyOnceAndNeverCreatesProfiles() {
-    TempProfile profile(profileText);
-    ReapplyJournal journal(journalPath());
-    QVERIFY(journal.record(profile.path(), {{u"Engine.Input"_s, u"F5"_s, u"a"_s}, {u"Engine.Input"_s, u"F6"_s, u"b"_s}})
-                .ok());
-    QVERIFY(journal.record(profile.path(), {{u"engine.input"_s, u"f5"_s, u"c"_s}}).ok());
-    const QList<ProfileEntry> expected{{u"Engine.Input"_s, u"F6"_s, u"b"_s}, {u"engine.input"_s, u"f5"_s, u"c"_s}};
-    QCOMPARE(journal.entriesFor(profile.path()), expected);
+// While the game runs the player changes entries; then something sets them
+// (the game's exit, the game's own menu, a restore or an undo of ours) before
+// the game's exit is seen. Only what the exit undid is written again.
+void TestGameSession::theGameOrThePlayerWins_data() {
+    QTest::addColumn<QByteArray>("atExit");        // the game's copy, written at its exit
+    QTest::addColumn<bool>("restoreWhileRunning"); // the player restores the profile of the start
+    QTest::addColumn<QString>("leftMouse");        // what LeftMouse holds in the end
+    QTest::addColumn<QString>("voice");
+    QTest::addColumn<QString>("line");
 
-    QVERIFY(QFile::remove(profile.path()));
-    QCOMPARE(journal.reapply(profile.path()).applied, 0);
-    QVERIFY(!QFile::exists(profile.path()));
-    QVERIFY(journal.entriesFor(profile.path()).isEmpty());
+    const QByteArray start = gameProfile("BotPack.VoiceBoss", "LeftMouse=Fire\r\n");
+    // In each, the refresh's rewrite of Voice in the catalogue's letters is no change to apply again.
+    QTest::newRow("the exit undid it") << start << false << u"speech 0 1 -1"_s << u"BotPack.VoiceBoss"_s
+                                       << u"Unreal Tournament undid 1 change when it quit; Parlomatic applied it "
+                                          "again."_s;
+    QTest::newRow("changed in the game's menu")
+        << gameProfile("BotPack.VoiceBoss", "LeftMouse=Jump\r\n") << false << u"Jump"_s << u"BotPack.VoiceBoss"_s
+        << u"Unreal Tournament quit. 1 change was left as the game or the player set it."_s;
+    QTest::newRow("restored meanwhile") << start << true << u"Fire"_s << u"BotPack.VoiceBoss"_s << QString();
+}
+
+void TestGameSession::theGameOrThePlayerWins() {
+    QFETCH(QByteArray, atExit);
+    QFETCH(bool, restoreWhileRunning);
+    QFETCH(QString, leftMouse);
+    QFETCH(QString, voice);
+    QFETCH(QString, line);
+
+    const QByteArray start = gameProfile("BotPack.VoiceBoss", "LeftMouse=Fire\r\n");
+    TempProfile profile(start);
+    FakeProcesses processes{true};
+    GameMonitor monitor(processes.lister());
+    ChangeRecorder recorder(history(), ChangeSource::Window, [&monitor] { return monitor.isRunning(); });
+    GameSession session(profile.path(), history(), monitor);
+    session.start();
+    writeRecorded(recorder, profile.path(), u"DefaultPlayer"_s, u"Voice"_s, u"Botpack.VoiceBoss"_s);
+    writeRecorded(recorder, profile.path(), u"Engine.Input"_s, u"LeftMouse"_s, u"speech 0 1 -1"_s);
+    if (restoreWhileRunning) {
+        const ProfileFile file(profile.path());
+        QVERIFY(file.ReplaceContent(start).ok());
+        QVERIFY(recorder.record(profile.path(), file.takeChanges(), u"Restored kvuser1.bak"_s).ok());
+    }
+
+    processes.gameRunning = false;
+    profile.write(atExit);
+    monitor.poll();
+    QCOMPARE(entry(profile, u"Engine.Input"_s, u"LeftMouse"_s), leftMouse);
+    QCOMPARE(entry(profile, u"DefaultPlayer"_s, u"Voice"_s), voice);
+    QCOMPARE(session.statusLine(), line);
+    QVERIFY(!anyWaiting(history(), profile.path()));
+
+    // Checked once: the next start finds nothing to do.
+    profile.write(atExit);
+    GameSession next(profile.path(), history(), monitor);
+    next.start();
+    QCOMPARE(next.statusLine(), QString());
 }
 
 // What the game's watch sees of a profile is what reads of it give, in the

@@ -24,13 +24,14 @@ inline QString consoleText(const QByteArray& bytes) {
 
 // Runs the built parlomatic-cli with arguments and optional standard input;
 // a home folder, when given, stands in for the player's (HOME, and the
-// settings below it).
+// settings and the history below it).
 inline CliRun runCli(const QStringList& arguments, const QByteArray& input = {}, const QString& home = {}) {
     QProcess process;
     if (!home.isEmpty()) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("HOME"), home);
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
         environment.remove(QStringLiteral("WINEPREFIX"));
         process.setProcessEnvironment(environment);
     }

@@ -124,7 +124,8 @@ void TestSpeechToolWindow::focusFollowsTabOrder() {
         QStringLiteral("voicepack"),          QStringLiteral("all_taunts"),   QStringLiteral("allKeys"),
         QStringLiteral("usedSpeechKeys"),     QStringLiteral("assignSpeech"), QStringLiteral("exit_button"),
         QStringLiteral("info_button"),        QStringLiteral("erase_speech"), QStringLiteral("Restore_ini"),
-        QStringLiteral("elite_name_changer"), QStringLiteral("keyboard_map"), QStringLiteral("voicepack")};
+        QStringLiteral("elite_name_changer"), QStringLiteral("keyboard_map"), QStringLiteral("history"),
+        QStringLiteral("voicepack")};
     QCOMPARE(focusAfterTabs(started.find(expected.first()), expected.size() - 1), expected);
 }
 
@@ -389,7 +390,10 @@ void TestSpeechToolWindow::gameLineHasItsOwnStrip() {
         return gameRunning ? QList<ProcessInfo>{{7, QStringLiteral("/ut/System64/ut-bin-amd64"), {}, {}}}
                            : QList<ProcessInfo>{};
     });
-    GameSession session(started.profile.path(), ReapplyJournal(settings.filePath(QStringLiteral("j.json"))), monitor);
+    const ChangeHistory history(settings.path());
+    ChangeRecorder recorder(history, ChangeSource::Window, [&monitor] { return monitor.isRunning(); });
+    started.tool.setRecorder(&recorder);
+    GameSession session(started.profile.path(), history, monitor);
     started.window->setGameSession(&session);
     session.start();
 
@@ -417,7 +421,7 @@ void TestSpeechToolWindow::gameLineHasItsOwnStrip() {
     monitor.poll();
     QCOMPARE(readValue(started.profile, QStringLiteral("Engine.Input"), QStringLiteral("F7")), f7);
     QCOMPARE(line->text(),
-             QStringLiteral("Unreal Tournament undid 1 change when it quit; Parlomatic applied them again."));
+             QStringLiteral("Unreal Tournament undid 1 change when it quit; Parlomatic applied it again."));
     QTRY_COMPARE(started.find<QListWidget>(QStringLiteral("usedSpeechKeys"))->count(), 2);
 }
 

@@ -1,4 +1,4 @@
-#include "gamewatch/ProfileEntries.h"
+#include "profile/ProfileEntries.h"
 
 #include "profile/FileAccess.h"
 #include "profile/ProfileEncoding.h"

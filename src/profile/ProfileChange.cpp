@@ -1,0 +1,47 @@
+#include "profile/ProfileChange.h"
+
+#include <algorithm>
+
+namespace parlomatic {
+
+bool sameProfileName(const QString& a, const QString& b) {
+    if (a.size() != b.size())
+        return false;
+    const auto lower = [](QChar c) { return c >= u'A' && c <= u'Z' ? QChar(c.unicode() - u'A' + u'a') : c; };
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+void ProfileChange::add(const EntryChange& change) {
+    const auto same = [&](const EntryChange& entry) {
+        return sameProfileName(entry.section, change.section) && sameProfileName(entry.key, change.key);
+    };
+    const auto earlier = std::ranges::find_if(entries, same);
+    if (earlier == entries.end()) {
+        if (change.before != change.after)
+            entries.append(change);
+        return;
+    }
+    earlier->after = change.after;
+    if (earlier->before == earlier->after)
+        entries.erase(earlier);
+}
+
+QList<EntryChange> entryDifferences(const ProfileEntries& before, const ProfileEntries& after) {
+    QList<EntryChange> changes;
+    for (const ProfileEntry& entry : after.entries()) {
+        const std::optional<QString> old = before.value(entry.section, entry.key);
+        if (old != entry.value)
+            changes.append({entry.section, entry.key, old, entry.value});
+    }
+    for (const ProfileEntry& entry : before.entries()) {
+        if (!after.value(entry.section, entry.key))
+            changes.append({entry.section, entry.key, entry.value, std::nullopt});
+    }
+    return changes;
+}
+
+} // namespace parlomatic
