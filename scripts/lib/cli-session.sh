@@ -75,6 +75,9 @@ cli_session_commands() {
 --profile @DIR@@SEP@kvuser.ini show --json
 --profile @DIR@@SEP@kvuser.ini restore
 --profile @DIR@@SEP@kvuser.ini show
+--profile @DIR@@SEP@kvuser.ini bind F7 "Roger"
+--profile @DIR@@SEP@kvuser.ini undo
+--profile @DIR@@SEP@kvuser.ini unbind F5
 --profile @DIR@@SEP@missing.ini show
 --profile @DIR@@SEP@gone@SEP@kvuser.ini set DefaultPlayer Name Kestrel
 elite "Kestrel"
