@@ -1,5 +1,5 @@
 #include "cli/Commands.h"
-#include "cli/StartedTool.h"
+#include "cli/ProfileChanges.h"
 #include "cli/TerminalInteraction.h"
 #include "editor/SpeechTool.h"
 
@@ -25,6 +25,10 @@ int runRestore(const CliCommand& command, CliContext& context, const QStringList
     tool.setProfilePath(context.profilePath);
     const ActionOutcome outcome = parser.isSet(original) ? tool.restoreOriginal() : tool.Restore_ini_Click();
     saying.flush();
+    if (outcome.kind == ActionOutcome::NothingDone) {
+        context.out << "The profile already is as it was." << Qt::endl;
+        return exitOk;
+    }
     const bool restored = outcome.written();
     (restored ? context.out : context.err) << said;
     if (restored && parser.isSet(original))

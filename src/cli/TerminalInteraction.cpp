@@ -42,7 +42,6 @@ TerminalInteraction::TerminalInteraction(QTextStream& out, QTextStream& err, std
     : m_out(out), m_err(err), m_presetAnswer(presetAnswer) {}
 
 MessageAnswer TerminalInteraction::showMessage(const MessageRequest& request) {
-    m_shownTexts.append(request.text);
     const QString text = terminalText(request);
     if (request.buttons == MessageButtons::YesNo) {
         if (m_presetAnswer) {
@@ -52,7 +51,6 @@ MessageAnswer TerminalInteraction::showMessage(const MessageRequest& request) {
         return askOnTerminal(m_out, text, request.defaultButton).value_or(request.defaultButton);
     }
     if (request.icon == MessageIcon::Critical) {
-        m_failureShown = true;
         m_err << text << Qt::endl;
     } else {
         m_out << text << Qt::endl;

@@ -27,17 +27,10 @@ public:
     int chooseProfile(const QList<FoundProfile>& profiles) override;
     void openInBrowser(const QString& address) override;
 
-    // Texts of every message shown, in order.
-    const QStringList& shownTexts() const { return m_shownTexts; }
-    // True once a failure was reported.
-    bool failureShown() const { return m_failureShown; }
-
 private:
     QTextStream& m_out;
     QTextStream& m_err;
     std::optional<MessageAnswer> m_presetAnswer;
-    QStringList m_shownTexts;
-    bool m_failureShown = false;
 };
 
 } // namespace parlomatic::cli
