@@ -1,3 +1,4 @@
+#include "catalogue/ProductInfo.h"
 #include "cli/CliCommand.h"
 #include "cli/DefaultProfile.h"
 #include "cli/GameGuard.h"
@@ -80,7 +81,8 @@ int main(int argc, char* argv[]) {
         return exitOk;
     }
     if (parser.isSet(versionOption)) {
-        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n'
+            << parlomatic::product::licenceNotice() << Qt::flush;
         return exitOk;
     }
 

@@ -32,6 +32,8 @@ private slots:
         QVERIFY(program->window && !program->window->isVisible());
         QVERIFY(program->session && program->session->statusLine().isEmpty());
         QVERIFY(!QApplication::windowIcon().isNull());
+        // The desktop matches the windows to the installed entry by this name.
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.parlomatic.Parlomatic"));
     }
 
 private:

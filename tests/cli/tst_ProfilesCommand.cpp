@@ -57,7 +57,7 @@ private slots:
         QVERIFY2(several.err.contains(home.filePath(patchProfile)) && several.err.contains(home.filePath(wineProfile)),
                  qPrintable(several.err));
 
-        // The profile the window used last settles it.
+        // The profile the window used last settles it, read from where every version so far kept it.
         QVERIFY(QDir().mkpath(home.filePath(u".config/Parlomatic"_s)));
         QSettings memory(home.filePath(u".config/Parlomatic/Parlomatic.conf"_s), QSettings::IniFormat);
         memory.setValue(u"profile/lastUsed"_s, home.filePath(wineProfile));
