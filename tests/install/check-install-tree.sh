@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build (argument 1) into a fresh temporary prefix and checks what
 # a desktop needs there: both programs answering --version at once without a
 # display and stating the licence, the command line drawing through its
