@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line benchmarks' anchor: a bare Qt Core program that reads a
 // file and prints it as text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up benchmark's anchor: a bare Qt Widgets program that shows one
 // window with three list widgets holding the lines of a file (lists separated
 // by an empty line), as the main window's three lists hold them. It prints

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `parlomatic-cli show --json` on each real profile against a bare Qt Core
 // program that reads the same file and prints it (parlomatic-bench-bare-print).
 // Each run is a fresh process; the two take turns.

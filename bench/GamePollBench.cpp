@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times one poll for the game (listing every process) next to reading one
 // small file from /proc with Qt's QFile as often as there are processes, and
 // tells what share of one core polling every GameMonitor interval costs.

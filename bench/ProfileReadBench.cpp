@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times one refresh's worth of profile reads on real profiles: the voice and the
 // 86 keys, each a ReadEntry that reads the file again, next to reading the raw
 // file as many times. Also times one WriteEntry on a copy.

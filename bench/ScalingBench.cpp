@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `parlomatic-cli show --json` and `bind` on generated profiles of 20 KB to
 // 20 MB (and `bind` on 100 MB), against `show --json` on the real 13 KB
 // player profile they are grown from. A generated profile is the real one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to the first painted frame: the program (its start-up as main runs
 // it: the profile found through the command line, remembered, backed up and
 // read, the main window built, the game's watch started) against a bare Qt

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # parlomatic_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI]
 #                     [NOT_ON_WINDOWS <reason>])
 # One Qt Test executable per unit, registered with CTest under the label

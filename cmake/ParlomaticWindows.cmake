@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a Windows build adds to the project: executables that start on a
 # machine without the MinGW runtime, and each program's resources.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by scripts/test. cli_session <cli...> runs the same command-line
 # session on a copy of every sample profile with the given parlomatic-cli
 # (a Linux one, or "wine parlomatic-cli.exe") and prints a transcript to

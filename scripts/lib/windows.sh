@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by scripts/build-windows and the Windows stage of scripts/test; sourced
 # from the repository's root. Where the static Qt for MinGW comes from, where
 # it is unpacked, and the Wine settings every run under Wine uses.

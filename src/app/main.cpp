@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgramStart.h"
+#include "catalogue/ProductInfo.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -37,7 +39,7 @@ int main(int argc, char* argv[]) {
         return EXIT_SUCCESS;
     }
     if (parser.isSet(versionOption)) {
-        std::printf("parlomatic %s\n", PARLOMATIC_VERSION);
+        std::printf("parlomatic %s\n%s", PARLOMATIC_VERSION, qPrintable(product::licenceNotice()));
         return EXIT_SUCCESS;
     }
 

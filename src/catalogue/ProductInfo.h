@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -33,6 +34,15 @@ inline QString downloadHost() {
 }
 inline QString downloadAddress() {
     return QStringLiteral("https://parlomatic.example.org/");
+}
+
+// What --version prints below the program's name and version, in the words
+// GNU programs use, so that the licence is known without the documentation.
+inline QString licenceNotice() {
+    return QStringLiteral("Copyright (C) 2026 The Parlomatic team\n"
+                          "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                          "This is free software: you are free to change and redistribute it.\n"
+                          "There is NO WARRANTY, to the extent permitted by law.\n");
 }
 
 } // namespace product

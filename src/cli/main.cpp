@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogue/ProductInfo.h"
 #include "cli/CliCommand.h"
 #include "cli/DefaultProfile.h"
 #include "cli/PictureDrawing.h"
@@ -80,7 +82,8 @@ int main(int argc, char* argv[]) {
         return exitOk;
     }
     if (parser.isSet(versionOption)) {
-        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n'
+            << parlomatic::product::licenceNotice() << Qt::flush;
         return exitOk;
     }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/SpeechTool.h"
 
 #include "catalogue/KeyNameTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "locate/PlatformPlaces.h"
 #include "locate/ProfileSearch.h"
 #include "locate/SearchPlaces.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgramStart.h"
 #include "locate/RememberedProfile.h"
 #include "support/TempProfile.h"
@@ -32,6 +33,8 @@ private slots:
         QVERIFY(program->window && !program->window->isVisible());
         QVERIFY(program->session && program->session->statusLine().isEmpty());
         QVERIFY(!QApplication::windowIcon().isNull());
+        // The desktop matches the windows to the installed entry by this name.
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.parlomatic.Parlomatic"));
     }
 
 private:

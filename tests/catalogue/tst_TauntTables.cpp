@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/TauntTable.h"
 #include "catalogue/VoicePackCatalogue.h"
 #include "support/VoicepackRows.h"

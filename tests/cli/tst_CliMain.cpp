@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/CliRunner.h"
 
 #include <QTest>
@@ -25,7 +26,11 @@ private slots:
     void version() {
         const CliRun run = runCli({QStringLiteral("--version")});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, QStringLiteral("parlomatic-cli " PARLOMATIC_VERSION "\n"));
+        const QStringList lines = run.out.split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(0), QStringLiteral("parlomatic-cli " PARLOMATIC_VERSION));
+        QVERIFY2(lines.contains(QStringLiteral(
+                     "License GPL-3.0-or-later: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.")),
+                 qPrintable(run.out));
     }
 
     void usageErrors_data() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/CliRunner.h"
 #include "support/TestFiles.h"
 
@@ -57,7 +58,7 @@ private slots:
         QVERIFY2(several.err.contains(home.filePath(patchProfile)) && several.err.contains(home.filePath(wineProfile)),
                  qPrintable(several.err));
 
-        // The profile the window used last settles it.
+        // The profile the window used last settles it, read from where every version so far kept it.
         QVERIFY(QDir().mkpath(home.filePath(u".config/Parlomatic"_s)));
         QSettings memory(home.filePath(u".config/Parlomatic/Parlomatic.conf"_s), QSettings::IniFormat);
         memory.setValue(u"profile/lastUsed"_s, home.filePath(wineProfile));

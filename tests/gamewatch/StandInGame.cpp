@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stands in for the game in tests: reads the profile named by its argument
 // when it starts, says "ready", and when its standard input closes writes its
 // copy back over the profile, as the game does when it quits, with one

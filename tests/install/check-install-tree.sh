@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build (argument 1) into a fresh temporary prefix and checks what
 # a desktop needs there: both programs answering --version at once without a
-# display, the command line drawing through its installed module, the desktop
-# entry and the metainfo valid and naming the same id, the icon in every size,
+# display and stating the licence, the command line drawing through its
+# installed module, the desktop entry and the metainfo valid and naming the same
+# id and no other, the icon in every size, the machine-readable copyright file,
 # and readable manual pages.
 set -euo pipefail
 build=$1 id=$2 version=$3
@@ -16,7 +18,8 @@ for program in parlomatic parlomatic-cli; do
     [ -x "$prefix/bin/$program" ] || fail "$program is not installed"
     answer=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= timeout 10 "$prefix/bin/$program" --version) ||
         fail "$program --version did not answer"
-    [ "$answer" = "$program $version" ] || fail "$program --version said: $answer"
+    [ "$(head -n 1 <<<"$answer")" = "$program $version" ] || fail "$program --version said: $answer"
+    grep -q '^License GPL-3.0-or-later: ' <<<"$answer" || fail "$program --version does not state the licence"
 done
 # The command line loads Qt Gui only to draw, from the module installed with it.
 if readelf -d "$prefix/bin/parlomatic-cli" | grep -q 'NEEDED.*libQt6Gui'; then fail "parlomatic-cli loads Qt Gui at every start"; fi
@@ -32,7 +35,12 @@ metainfo=$prefix/share/metainfo/$id.metainfo.xml
 [ -f "$desktop" ] || fail "no desktop entry $id.desktop"
 grep -qx 'Exec=parlomatic %f' "$desktop" || fail "the desktop entry does not pass the file"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
+grep -q "<id>$id</id>" "$metainfo" || fail "metainfo names another id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "metainfo launches another id"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" || fail "metainfo names another licence"
+# Nothing is left installed under an earlier id.
+[ "$(ls "$prefix/share/applications")" = "$id.desktop" ] || fail "other desktop entries: $(ls "$prefix/share/applications")"
+[ "$(ls "$prefix/share/metainfo")" = "$id.metainfo.xml" ] || fail "other metainfo: $(ls "$prefix/share/metainfo")"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo lacks release $version"
 if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$desktop"; fi
 if command -v appstreamcli >/dev/null; then appstreamcli validate --no-net --pedantic "$metainfo" >/dev/null; fi
@@ -46,6 +54,11 @@ for size in 16 32 48 64 128 256; do
     [ "$(od -An -tu4 --endian=big -j16 -N8 "$icon" | tr -s ' ' | sed 's/^ //')" = "$size $size" ] ||
         fail "the $size px icon has another size"
 done
+
+copyright=$prefix/share/doc/parlomatic/copyright
+grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright" ||
+    fail "the copyright file is not machine-readable"
+grep -qx 'License: GPL-3+' "$copyright" || fail "the copyright file names another licence"
 
 for page in parlomatic parlomatic-cli; do
     file=$prefix/share/man/man1/$page.1.gz

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/CurrentTauntTable.h"
 #include "editor/SpeechTool.h"
 #include "keymap/KeyboardLayout.h"

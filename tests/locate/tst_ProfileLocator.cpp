@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "locate/ProfileLocator.h"
 #include "locate/RememberedProfile.h"
 #include "support/ScriptedInteraction.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/ProductInfo.h"
 #include "namechanger/EliteRules.h"
 #include "namechanger/EliteVoiceChanger.h"

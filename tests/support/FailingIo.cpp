@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preloaded into parlomatic-cli by tests: makes pwrite() or fsync() fail with
 // the error number FAIL_ERRNO for files under the folder FAIL_FOLDER, as a
 // failing disk, a full quota or a full disk would. FAIL_CALL names the call.
