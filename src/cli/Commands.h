@@ -20,5 +20,6 @@ CliCommand nameCommand();
 CliCommand statusCommand();
 CliCommand keymapCommand();
 CliCommand profilesCommand();
+CliCommand soundCommand();
 
 } // namespace parlomatic::cli

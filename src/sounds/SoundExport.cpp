@@ -18,11 +18,11 @@ QByteArray readSoundWave(const Package& package, int exportIndex) {
     if (format.compare(QLatin1String("wav"), Qt::CaseInsensitive) != 0)
         fail(QStringLiteral("%1 sound: not supported").arg(format.toLower()));
     QByteArray wave = reader.bytes(size);
-    checkWave(wave);
+    readWaveInfo(wave);
     return wave;
 }
 
-void checkWave(const QByteArray& wave) {
+WaveInfo readWaveInfo(const QByteArray& wave) {
     ByteReader reader(wave);
     if (reader.remaining() < 12 || reader.bytes(4) != "RIFF")
         fail(QStringLiteral("the sound is no RIFF file"));
@@ -32,6 +32,7 @@ void checkWave(const QByteArray& wave) {
     if (reader.bytes(4) != "WAVE")
         fail(QStringLiteral("the sound is no WAVE file"));
     ByteReader chunks(wave, reader.position(), reader.position() + riffSize - 4);
+    WaveInfo info;
     bool formatSeen = false;
     bool dataSeen = false;
     while (chunks.remaining() >= 8) {
@@ -48,10 +49,15 @@ void checkWave(const QByteArray& wave) {
             format.u32(); // bytes per second
             format.u16(); // block align
             const quint16 bits = format.u16();
-            if (tag != 1 || channels < 1 || channels > 2 || rate == 0 || (bits != 8 && bits != 16))
+            if (tag != 1 || channels < 1 || channels > 2 || rate == 0 || rate > 192000 || (bits != 8 && bits != 16))
                 fail(QStringLiteral("the sound is no PCM wave of 8 or 16 bit"));
+            info.channels = channels;
+            info.sampleRate = int(rate);
+            info.bitsPerSample = bits;
             formatSeen = true;
-        } else if (id == "data") {
+        } else if (id == "data" && !dataSeen) {
+            info.dataOffset = begin;
+            info.dataSize = size;
             dataSeen = true;
         }
         chunks.skip(size);
@@ -60,6 +66,16 @@ void checkWave(const QByteArray& wave) {
     }
     if (!formatSeen || !dataSeen)
         fail(QStringLiteral("the sound has no format or no samples"));
+    return info;
+}
+
+std::optional<WaveInfo> waveInfo(const QByteArray& wave, QString& error) {
+    try {
+        return readWaveInfo(wave);
+    } catch (const PackageFault& fault) {
+        error = fault.message;
+        return std::nullopt;
+    }
 }
 
 } // namespace parlomatic::sounds

@@ -80,7 +80,8 @@ public:
                 if (ref == 0)
                     noSound();
                 TauntSound sound = soundAt(package, ref);
-                sound.className = fullName;
+                sound.className = package.packageName() + QLatin1Char('.') +
+                                  within(package, [&] { return package.objectName(exportIndex + 1); });
                 sound.arrayName = QString::fromLatin1(array.name);
                 sound.index = index;
                 return sound;

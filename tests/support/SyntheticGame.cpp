@@ -65,13 +65,14 @@ void writeSyntheticGame(const QString& root, const SyntheticSounds& sounds) {
                     botpack.classData(voicePackClass, sampleScript(botpack, challenge),
                                       botpack.boolTag(QStringLiteral("bStatic"), false) +
                                           botpack.intTag(QStringLiteral("Pitch"), 64) +
-                                          botpack.objectTag(QStringLiteral("OrderSound"), 0, male2Sound("M2defend")) +
+                                          botpack.objectTag(QStringLiteral("FFireSound"), 0, male2Sound("M2gotit")) +
                                           botpack.noneTag()));
     botpack.setData(maleTwo,
                     botpack.classData(challenge, sampleScript(botpack, maleTwo),
                                       botpack.objectTag(QStringLiteral("AckSound"), 0, male2Sound("M2gotit")) +
                                           botpack.boolTag(QStringLiteral("bHidden"), true) +
                                           botpack.objectTag(QStringLiteral("AckSound"), 1, male2Sound("M2roger")) +
+                                          botpack.objectTag(QStringLiteral("OrderSound"), 0, male2Sound("M2defend")) +
                                           botpack.noneTag()));
     writeFile(root + QStringLiteral("/System/Botpack.u"), botpack.bytes());
 

@@ -11,7 +11,8 @@ namespace parlomatic::test {
 // The sounds the synthetic installation holds, as the voicepacks find them.
 struct SyntheticSounds {
     // Male2Voice.uax: AckSound 0 and 1 and OrderSound 0 of Botpack.VoiceMaleTwo
-    // ("Roger" is AckSound 1, a WAV with an extra chunk).
+    // ("Roger" is AckSound 1, a WAV with an extra chunk); gotIt is also
+    // FFireSound 0 of Botpack.ChallengeVoicePack.
     QByteArray gotIt = waveFile(40, 10);
     QByteArray roger = waveFile(51, 60, true);
     QByteArray defend = waveFile(30, 120);
@@ -28,7 +29,8 @@ ScriptWriter sampleScript(PackageWriter& package, qint32 someRef);
 // System/MultiMesh.u (68), System/UnrealShare.u (69), Sounds/Male2Voice.uax
 // (64) and System/UnrealTournament.ini with their search paths.
 // MultiMesh.NaliVoice extends Botpack.VoiceMaleTwo, which extends
-// Botpack.ChallengeVoicePack; NaliVoice's TauntSound 1 is an ogg sound.
+// Botpack.ChallengeVoicePack; NaliVoice sets only TauntSound 0 (in group Nali
+// of UnrealShare.u) and TauntSound 1 (an ogg sound there).
 void writeSyntheticGame(const QString& root, const SyntheticSounds& sounds = {});
 
 } // namespace parlomatic::test
