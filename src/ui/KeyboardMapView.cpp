@@ -3,8 +3,10 @@
 #include "keymap/KeyboardLayout.h"
 #include "keymap/KeyboardMapPicture.h"
 
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -17,6 +19,12 @@ KeyboardMapView::KeyboardMapView(SpeechTool& tool, QWidget* parent) : QWidget(pa
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize((KeyboardMapPicture::naturalSize() / 2).toSize());
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setMouseTracking(true);
+    m_keyMenu = new QMenu(this);
+    m_keyMenu->setObjectName(QStringLiteral("keyMenu"));
+    QAction* listen = m_keyMenu->addAction(QStringLiteral("Listen"));
+    listen->setObjectName(QStringLiteral("listen"));
+    connect(listen, &QAction::triggered, this, [this] { emit listenRequested(m_menuKey); });
     showState();
 }
 
@@ -95,7 +103,10 @@ void KeyboardMapView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Down:
         return moveFocusTo(neighbourKey(m_focusKey, MoveDirection::Down));
     case Qt::Key_Space:
-        clickMapKey(m_tool, m_focusKey);
+        if (m_hoveredKey >= 0)
+            emit listenRequested(m_hoveredKey);
+        else
+            clickMapKey(m_tool, m_focusKey);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -104,6 +115,22 @@ void KeyboardMapView::keyPressEvent(QKeyEvent* event) {
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void KeyboardMapView::mouseMoveEvent(QMouseEvent* event) {
+    m_hoveredKey = picture().keyAt(event->position());
+    QWidget::mouseMoveEvent(event);
+}
+
+void KeyboardMapView::leaveEvent(QEvent* event) {
+    m_hoveredKey = -1;
+    QWidget::leaveEvent(event);
+}
+
+void KeyboardMapView::contextMenuEvent(QContextMenuEvent* event) {
+    m_menuKey = picture().keyAt(event->pos());
+    if (m_menuKey >= 0)
+        m_keyMenu->popup(event->globalPos());
 }
 
 } // namespace parlomatic
