@@ -37,6 +37,9 @@ bool Package::open(const QString& path, QString& error) {
 bool Package::read(const QByteArray& bytes, const QString& name, QString& error) {
     m_bytes = bytes;
     m_fileName = name;
+    m_names.clear();
+    m_imports.clear();
+    m_exports.clear();
     try {
         readTables();
         return true;

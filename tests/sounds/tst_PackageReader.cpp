@@ -21,7 +21,7 @@ struct SamplePackage {
             writer.addImport(QStringLiteral("Core"), QStringLiteral("Class"), engine, QStringLiteral("Sound"));
         const qint32 superClass =
             writer.addImport(QStringLiteral("Core"), QStringLiteral("Class"), engine, QStringLiteral("VoicePack"));
-        group = writer.addExport(0, 0, 0, QStringLiteral("Group"));
+        group = writer.addGroup(QStringLiteral("Group"));
         sound = writer.addExport(soundClass, 0, group, QStringLiteral("Hello"),
                                  writer.soundData(QStringLiteral("wav"), wave));
         voice = writer.addExport(0, superClass, 0, QStringLiteral("MyVoice"));

@@ -120,6 +120,13 @@ void PackageWriter::setData(qint32 exportRef, const QByteArray& data) {
     m_exports.at(std::size_t(exportRef - 1)).data = data;
 }
 
+qint32 PackageWriter::addGroup(const QString& name, qint32 outer) {
+    if (m_packageClass == 0)
+        m_packageClass = addImport(QStringLiteral("Core"), QStringLiteral("Class"),
+                                   importPackage(QStringLiteral("Core")), QStringLiteral("Package"));
+    return addExport(m_packageClass, 0, outer, name, noneTag());
+}
+
 QByteArray PackageWriter::objectTag(const QString& property, int arrayIndex, qint32 ref) {
     const QByteArray value = compactIndex(ref);
     QByteArray out = compactIndex(name(property));
@@ -186,13 +193,7 @@ QByteArray PackageWriter::classData(qint32 superRef, const ScriptWriter& script,
 
 QByteArray PackageWriter::bytes() const {
     const int headerSize = 36 + (m_version < 68 ? 8 : 16 + 4 + 8);
-    QByteArray data;
-    std::vector<qint32> offsets;
-    for (const Export& entry : m_exports) {
-        offsets.push_back(headerSize + qint32(data.size()));
-        data += entry.data;
-    }
-
+    // As the engine lays a package out: names, the objects' data, imports, exports.
     QByteArray names;
     for (const QString& text : m_names) {
         const QByteArray latin = text.toLatin1();
@@ -202,6 +203,14 @@ QByteArray PackageWriter::bytes() const {
         names.append('\0');
         put32(names, 0x00070010);
     }
+    const qint32 nameOffset = headerSize;
+    QByteArray data;
+    std::vector<qint32> offsets;
+    for (const Export& entry : m_exports) {
+        offsets.push_back(nameOffset + qint32(names.size() + data.size()));
+        data += entry.data;
+    }
+
     QByteArray imports;
     for (const Import& entry : m_imports) {
         imports += compactIndex(entry.classPackage) + compactIndex(entry.className);
@@ -220,8 +229,7 @@ QByteArray PackageWriter::bytes() const {
             exports += compactIndex(offsets[i]);
     }
 
-    const qint32 nameOffset = headerSize + qint32(data.size());
-    const qint32 importOffset = nameOffset + qint32(names.size());
+    const qint32 importOffset = nameOffset + qint32(names.size() + data.size());
     const qint32 exportOffset = importOffset + qint32(imports.size());
     QByteArray header;
     put32(header, 0x9E2A83C1);
@@ -243,7 +251,7 @@ QByteArray PackageWriter::bytes() const {
         put32(header, quint32(m_exports.size()));
         put32(header, quint32(m_names.size()));
     }
-    return header + data + names + imports + exports;
+    return header + names + data + imports + exports;
 }
 
 } // namespace parlomatic::test

@@ -52,6 +52,8 @@ public:
     qint32 addExport(qint32 classRef, qint32 superRef, qint32 outer, const QString& objectName,
                      const QByteArray& data = {}, quint32 flags = 0x00070004);
     void setData(qint32 exportRef, const QByteArray& data);
+    // A reference to a new group (an export of class Core.Package) inside outer.
+    qint32 addGroup(const QString& name, qint32 outer = 0);
 
     // Property tags.
     QByteArray objectTag(const QString& property, int arrayIndex, qint32 ref);
@@ -79,6 +81,7 @@ private:
     };
 
     quint16 m_version;
+    qint32 m_packageClass = 0;
     QStringList m_names;
     std::vector<Import> m_imports;
     std::vector<Export> m_exports;

@@ -78,9 +78,7 @@ void writeSyntheticGame(const QString& root, const SyntheticSounds& sounds) {
 
     PackageWriter share(69);
     const qint32 shareSound = importSoundClass(share);
-    const qint32 packageClass = share.addImport(QStringLiteral("Core"), QStringLiteral("Class"),
-                                                share.importPackage(QStringLiteral("Core")), QStringLiteral("Package"));
-    const qint32 nali = share.addExport(packageClass, 0, 0, QStringLiteral("Nali"));
+    const qint32 nali = share.addGroup(QStringLiteral("Nali"));
     share.addExport(shareSound, 0, 0, QStringLiteral("contct1n"),
                     share.soundData(QStringLiteral("wav"), waveFile(9, 1)));
     share.addExport(shareSound, 0, nali, QStringLiteral("contct1n"),
