@@ -3,11 +3,11 @@
 #include "catalogue/VoicePackCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/IndentedJson.h"
-#include "cli/SoundPlaying.h"
 #include "cli/StartedTool.h"
 #include "cli/TauntLookup.h"
 #include "cli/TerminalInteraction.h"
 #include "listen/TauntListener.h"
+#include "player/SystemWavePlayer.h"
 #include "profile/Backup.h"
 #include "profile/SpeechBinding.h"
 
@@ -111,11 +111,8 @@ int runSound(const CliCommand& command, CliContext& context, const QStringList& 
         }
     }
     if (parser.isSet(play)) {
-        const SoundPlaying* playing = loadSoundPlaying(error);
-        if (playing != nullptr)
-            error = playing->playToEnd(sound->wave);
-        if (!error.isEmpty()) {
-            context.err << "The sound cannot be played: " << error << Qt::endl;
+        if (const QString failed = makeSystemWavePlayer()->playToEnd(sound->wave); !failed.isEmpty()) {
+            context.err << "The sound cannot be played: " << failed << Qt::endl;
             return exitFailed;
         }
     }

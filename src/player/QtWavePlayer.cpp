@@ -72,9 +72,9 @@ private:
 };
 
 } // namespace
-
-std::unique_ptr<WavePlayer> makeSystemWavePlayer() {
-    return std::make_unique<QtWavePlayer>();
-}
-
 } // namespace parlomatic
+
+// The module's one entry point: a new player, which the caller owns.
+extern "C" Q_DECL_EXPORT parlomatic::WavePlayer* parlomaticMakeWavePlayer() {
+    return new parlomatic::QtWavePlayer();
+}

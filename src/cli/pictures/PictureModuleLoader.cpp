@@ -1,5 +1,5 @@
-#include "cli/ModuleLoader.h"
 #include "cli/PictureDrawing.h"
+#include "modules/ModuleLoader.h"
 
 namespace parlomatic::cli {
 
