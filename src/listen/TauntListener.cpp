@@ -59,7 +59,7 @@ void TauntListener::play(const TauntEntry& entry) {
     if (!sound)
         return tell(error);
     if (const QString failed = m_player.play(sound->wave); !failed.isEmpty())
-        tell(failed);
+        tell(QStringLiteral("The sound cannot be played: %1").arg(failed));
 }
 
 void TauntListener::tell(const QString& text) {
