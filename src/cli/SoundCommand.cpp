@@ -36,11 +36,17 @@ int currentVoicepack(const CliContext& context) {
     return voicepackNumber(tool.voicepack().items().value(0));
 }
 
+// Whether the two paths name one file; Windows's file names ignore case.
 bool sameFile(const QString& a, const QString& b) {
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity sensitivity = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity sensitivity = Qt::CaseSensitive;
+#endif
     const QFileInfo first(a);
     const QFileInfo second(b);
-    return first.absoluteFilePath() == second.absoluteFilePath() ||
-           (first.exists() && first.canonicalFilePath() == second.canonicalFilePath());
+    return first.absoluteFilePath().compare(second.absoluteFilePath(), sensitivity) == 0 ||
+           (first.exists() && first.canonicalFilePath().compare(second.canonicalFilePath(), sensitivity) == 0);
 }
 
 int runSound(const CliCommand& command, CliContext& context, const QStringList& arguments) {

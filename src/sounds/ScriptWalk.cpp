@@ -69,7 +69,8 @@ constexpr int deepestNesting = 256;
 
 class ScriptWalker {
 public:
-    ScriptWalker(ByteReader& reader, qint32 noneName) : m_reader(reader), m_noneName(noneName) {}
+    ScriptWalker(ByteReader& reader, qint32 noneName, int pointerSize)
+        : m_reader(reader), m_noneName(noneName), m_pointerSize(pointerSize) {}
 
     qint64 memory() const { return m_memory; }
 
@@ -96,8 +97,10 @@ public:
         case DefaultVariable:
         case ObjectConst:
         case NativeParm:
-        case NameConst:
             object();
+            break;
+        case NameConst:
+            name();
             break;
         case Return:
         case GotoLabel:
@@ -151,6 +154,9 @@ public:
             break;
         case VirtualFunction:
         case GlobalFunction:
+            name();
+            arguments(depth);
+            break;
         case FinalFunction:
             object();
             arguments(depth);
@@ -219,8 +225,14 @@ private:
         }
     }
 
-    // An object reference or a name: a compact index in the file, 4 bytes in memory.
+    // An object reference: a compact index in the file, a pointer in memory.
     qint32 object() {
+        m_memory += m_pointerSize;
+        return m_reader.compact();
+    }
+
+    // A name: a compact index in the file, 4 bytes in memory.
+    qint32 name() {
         m_memory += 4;
         return m_reader.compact();
     }
@@ -233,7 +245,7 @@ private:
     // Label names and code offsets, up to the label None.
     void labelTable() {
         for (;;) {
-            const qint32 label = object();
+            const qint32 label = name();
             fixed(4);
             if (label == m_noneName)
                 break;
@@ -242,6 +254,7 @@ private:
 
     ByteReader& m_reader;
     qint32 m_noneName;
+    int m_pointerSize;
     qint64 m_memory = 0;
 };
 
@@ -250,11 +263,24 @@ private:
 void skipScript(ByteReader& reader, qint32 scriptSize, qint32 noneName) {
     if (scriptSize < 0)
         fail(QStringLiteral("a negative script size"));
-    ScriptWalker walker(reader, noneName);
-    while (walker.memory() < scriptSize)
-        walker.expression(0);
-    if (walker.memory() != scriptSize)
-        fail(QStringLiteral("script code runs past its size"));
+    const qint64 start = reader.position();
+    // Packages saved by the game's 64-bit builds count 8 bytes for a pointer.
+    for (const int pointerSize : {4, 8}) {
+        reader.seek(start);
+        ScriptWalker walker(reader, noneName, pointerSize);
+        try {
+            while (walker.memory() < scriptSize)
+                walker.expression(0);
+        } catch (const PackageFault&) {
+            if (pointerSize == 8)
+                throw;
+            continue;
+        }
+        if (walker.memory() == scriptSize)
+            return;
+        if (pointerSize == 8)
+            fail(QStringLiteral("script code runs past its size"));
+    }
 }
 
 } // namespace parlomatic::sounds

@@ -15,7 +15,7 @@ namespace {
 // A package of the given version with a sound in a group and a class whose
 // script comes before its defaults.
 struct SamplePackage {
-    explicit SamplePackage(quint16 version) : writer(version) {
+    explicit SamplePackage(quint16 version, int pointerSize = 4) : writer(version) {
         const qint32 engine = writer.importPackage(QStringLiteral("Engine"));
         const qint32 soundClass =
             writer.addImport(QStringLiteral("Core"), QStringLiteral("Class"), engine, QStringLiteral("Sound"));
@@ -25,7 +25,7 @@ struct SamplePackage {
         sound = writer.addExport(soundClass, 0, group, QStringLiteral("Hello"),
                                  writer.soundData(QStringLiteral("wav"), wave));
         voice = writer.addExport(0, superClass, 0, QStringLiteral("MyVoice"));
-        writer.setData(voice, writer.classData(superClass, sampleScript(writer, voice),
+        writer.setData(voice, writer.classData(superClass, sampleScript(writer, voice, pointerSize),
                                                writer.intTag(QStringLiteral("Pitch"), 3) +
                                                    writer.objectTag(QStringLiteral("TauntSound"), 200, sound) +
                                                    writer.boolTag(QStringLiteral("bOn"), true) + writer.noneTag()));
@@ -45,12 +45,15 @@ class tst_PackageReader : public QObject {
 private slots:
     void readsEveryVersion_data() {
         QTest::addColumn<int>("version");
+        QTest::addColumn<int>("pointerSize");
         for (int version : {61, 63, 64, 68, 69})
-            QTest::addRow("version %d", version) << version;
+            QTest::addRow("version %d", version) << version << 4;
+        QTest::newRow("version 69 saved by a 64-bit build") << 69 << 8;
     }
     void readsEveryVersion() {
         QFETCH(int, version);
-        SamplePackage sample{quint16(version)};
+        QFETCH(int, pointerSize);
+        SamplePackage sample{quint16(version), pointerSize};
         Package package;
         QString error;
         QVERIFY2(package.read(sample.writer.bytes(), QStringLiteral("Sample.u"), error), qPrintable(error));

@@ -70,6 +70,12 @@ ScriptWriter& ScriptWriter::token(quint8 value) {
 
 ScriptWriter& ScriptWriter::object(qint32 ref) {
     m_bytes.append(compactIndex(ref));
+    m_memorySize += m_pointerSize;
+    return *this;
+}
+
+ScriptWriter& ScriptWriter::name(qint32 index) {
+    m_bytes.append(compactIndex(index));
     m_memorySize += 4;
     return *this;
 }

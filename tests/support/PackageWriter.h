@@ -16,12 +16,15 @@ QByteArray compactIndex(qint32 value);
 // first; with extraChunk a "LIST" chunk of odd size comes before the samples.
 QByteArray waveFile(int count, quint8 first, bool extraChunk = false);
 
-// Script code for a class, counting the size it takes in memory (object
-// references and names 4 bytes each) beside the bytes it takes in the file.
+// Script code for a class, counting the size it takes in memory (names 4
+// bytes, object references pointerSize bytes) beside the bytes it takes in the file.
 class ScriptWriter {
 public:
+    explicit ScriptWriter(int pointerSize = 4) : m_pointerSize(pointerSize) {}
+
     ScriptWriter& token(quint8 value);
     ScriptWriter& object(qint32 ref);
+    ScriptWriter& name(qint32 index);
     ScriptWriter& u16(quint16 value);
     ScriptWriter& i32(qint32 value);
     ScriptWriter& text(const QByteArray& value);
@@ -30,6 +33,7 @@ public:
     qint32 memorySize() const { return m_memorySize; }
 
 private:
+    int m_pointerSize;
     QByteArray m_bytes;
     qint32 m_memorySize = 0;
 };

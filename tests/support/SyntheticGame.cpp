@@ -23,21 +23,21 @@ qint32 importSoundClass(PackageWriter& package) {
 
 } // namespace
 
-ScriptWriter sampleScript(PackageWriter& package, qint32 someRef) {
-    ScriptWriter script;
+ScriptWriter sampleScript(PackageWriter& package, qint32 someRef, int pointerSize) {
+    ScriptWriter script(pointerSize);
     // Let(InstanceVariable, IntConst 5)
     script.token(0x0F).token(0x01).object(someRef).token(0x1D).i32(5);
     // JumpIfNot over a call of a script function with a string argument
-    script.token(0x07).u16(40).token(0x1B).object(package.name(QStringLiteral("PlayTaunt")));
+    script.token(0x07).u16(40).token(0x1B).name(package.name(QStringLiteral("PlayTaunt")));
     script.token(0x1F).text("Roger").token(0x26).token(0x16);
     // A native operator with two arguments, then a byte-to-int conversion
     script.token(0x9A).token(0x25).token(0x2C).token(7).token(0x16).token(0x3A).token(0x24).token(7);
     // Context(Self, 0, 0, VirtualFunction) and a Case
-    script.token(0x19).token(0x17).u16(4).token(0x00).token(0x1B).object(package.name(QStringLiteral("Destroy")));
+    script.token(0x19).token(0x17).u16(4).token(0x00).token(0x1B).name(package.name(QStringLiteral("Destroy")));
     script.token(0x16).token(0x0A).u16(0xFFFF);
     // A label table, aligned as the compiler aligns it, then return nothing
-    script.token(0x0C).object(package.name(QStringLiteral("Begin"))).i32(0);
-    script.object(package.name(QStringLiteral("None"))).i32(0xFFFF);
+    script.token(0x0C).name(package.name(QStringLiteral("Begin"))).i32(0);
+    script.name(package.name(QStringLiteral("None"))).i32(0xFFFF);
     script.token(0x04).token(0x0B);
     return script;
 }

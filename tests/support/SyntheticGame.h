@@ -22,8 +22,8 @@ struct SyntheticSounds {
 
 // Script code as a class's functions hold it: assignments, calls of script
 // and native functions, constants, a jump and a label table; someRef is any
-// object reference of package.
-ScriptWriter sampleScript(PackageWriter& package, qint32 someRef);
+// object reference of package. pointerSize is 8 for a package saved by a 64-bit build.
+ScriptWriter sampleScript(PackageWriter& package, qint32 someRef, int pointerSize = 4);
 
 // Lays out a game under root as the game does: System/Botpack.u (version 63),
 // System/MultiMesh.u (68), System/UnrealShare.u (69), Sounds/Male2Voice.uax
