@@ -34,9 +34,11 @@ qint32 arrayIndex(ByteReader& reader) {
         return first;
     if ((first & 0xC0) == 0x80)
         return ((first & 0x7F) << 8) | reader.u8();
-    const qint32 high = (first & 0x3F) << 24;
-    const qint32 middle = reader.u16();
-    return high | (middle << 8) | reader.u8();
+    // Four bytes, the highest first.
+    qint32 index = first & 0x3F;
+    for (int i = 0; i < 3; ++i)
+        index = (index << 8) | reader.u8();
+    return index;
 }
 
 } // namespace

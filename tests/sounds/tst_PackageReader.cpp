@@ -28,6 +28,7 @@ struct SamplePackage {
         writer.setData(voice, writer.classData(superClass, sampleScript(writer, voice, pointerSize),
                                                writer.intTag(QStringLiteral("Pitch"), 3) +
                                                    writer.objectTag(QStringLiteral("TauntSound"), 200, sound) +
+                                                   writer.objectTag(QStringLiteral("OtherSound"), 0x10203, sound) +
                                                    writer.boolTag(QStringLiteral("bOn"), true) + writer.noneTag()));
         superRef = superClass;
     }
@@ -67,6 +68,7 @@ private slots:
         const ClassDefaults defaults = readClassDefaults(package, sample.voice - 1);
         QCOMPARE(defaults.superRef, sample.superRef);
         QCOMPARE(defaults.objects.value(QStringLiteral("tauntsound")).value(200), sample.sound);
+        QCOMPARE(defaults.objects.value(QStringLiteral("othersound")).value(0x10203), sample.sound);
         QCOMPARE(readSoundWave(package, sample.sound - 1), sample.wave);
     }
 

@@ -139,7 +139,10 @@ QByteArray PackageWriter::objectTag(const QString& property, int arrayIndex, qin
     // Type 5 (object), size code 5 (a byte with the size follows), array flag when an index follows.
     out.append(char(0x05 | 0x50 | (arrayIndex > 0 ? 0x80 : 0)));
     out.append(char(value.size()));
-    if (arrayIndex >= 128) {
+    if (arrayIndex > 16383) {
+        for (int shift : {24, 16, 8, 0})
+            out.append(char(((arrayIndex >> shift) & 0xFF) | (shift == 24 ? 0xC0 : 0)));
+    } else if (arrayIndex >= 128) {
         out.append(char(0x80 | (arrayIndex >> 8))).append(char(arrayIndex & 0xFF));
     } else if (arrayIndex > 0) {
         out.append(char(arrayIndex));
@@ -155,7 +158,8 @@ QByteArray PackageWriter::intTag(const QString& property, qint32 value) {
 }
 
 QByteArray PackageWriter::boolTag(const QString& property, bool value) {
-    return compactIndex(name(property)).append(char(0x03 | (value ? 0x80 : 0)));
+    // As the engine writes it: the value in the array bit, a size byte of 0 and no value.
+    return compactIndex(name(property)).append(char(0x53 | (value ? 0x80 : 0))).append('\0');
 }
 
 QByteArray PackageWriter::noneTag() {
