@@ -105,7 +105,6 @@ public:
         case Return:
         case GotoLabel:
         case EatString:
-        case BoolVariable:
             expression(depth + 1);
             break;
         case Switch:
@@ -193,6 +192,8 @@ public:
             expression(depth + 1);
             expression(depth + 1);
             break;
+        // A bool variable's own variable follows as the next expression, as the engine reads it.
+        case BoolVariable:
         case Stop:
         case Nothing:
         case EndFunctionParms:
