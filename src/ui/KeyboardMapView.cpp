@@ -93,6 +93,9 @@ void KeyboardMapView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void KeyboardMapView::keyPressEvent(QKeyEvent* event) {
+    // Moving by the keyboard hands Space back to the keyboard's position until the mouse moves again.
+    if (event->key() >= Qt::Key_Left && event->key() <= Qt::Key_Down)
+        m_hoveredKey = -1;
     switch (event->key()) {
     case Qt::Key_Left:
         return moveFocusTo(neighbourKey(m_focusKey, MoveDirection::Left));

@@ -14,8 +14,9 @@ class SpeechTool;
 // The drawn keyboard map. A click selects the key in "All available Keys", a
 // double click assigns the selected taunt to it; the arrow keys move a
 // position from key to key, Space selects and Enter assigns at that position.
-// A key's tooltip tells what it holds. With the mouse over a key, Space and
-// the key's context menu ask to listen to it instead; that selects nothing.
+// A key's tooltip tells what it holds. Once the mouse moves over a key, Space
+// (until an arrow key is pressed) and the key's context menu ask to listen to
+// it instead; that selects nothing.
 class KeyboardMapView : public QWidget {
     Q_OBJECT
 
