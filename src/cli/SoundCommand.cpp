@@ -65,8 +65,9 @@ int runSound(const CliCommand& command, CliContext& context, const QStringList& 
         return usageError(command, QStringLiteral("give --wav FILE, --play or --json"), context.err);
     if (!profileFound(context))
         return exitFailed;
-    if (parser.isSet(wav) && sameFile(parser.value(wav), context.profilePath)) {
-        context.err << "--wav names the profile; give another file." << Qt::endl;
+    if (parser.isSet(wav) && (sameFile(parser.value(wav), context.profilePath) ||
+                              sameFile(parser.value(wav), backupPathFor(context.profilePath)))) {
+        context.err << "--wav names the profile or its backup; give another file." << Qt::endl;
         return exitFailed;
     }
 

@@ -80,8 +80,9 @@ private slots:
                                          << 1 << "package Botpack.u not found";
         QTest::newRow("damaged package") << QStringList{u"Defend the base"_s, wav, u"x.wav"_s}
                                          << "Sounds/Male2Voice.uax" << 1 << "Male2Voice.uax: not a package";
-        QTest::newRow("wav is the profile") << QStringList{u"Bywonda!"_s, wav, u"System/kvuser.ini"_s} << "" << 1
-                                            << "--wav names the profile; give another file.";
+        for (const char* file : {"System/kvuser.ini", "System/kvuser1.bak"})
+            QTest::addRow("wav is %s", file) << QStringList{u"Bywonda!"_s, wav, QString::fromLatin1(file)} << "" << 1
+                                             << "--wav names the profile or its backup; give another file.";
     }
     void refuses() {
         QFETCH(QStringList, arguments);
