@@ -21,6 +21,25 @@ QString entryIgnoringCase(const QString& folder, const QString& name) {
     return {};
 }
 
+// The folder relative (with / between its parts) leads to from base, each part
+// matched in any case as the game's own file system would; a part that is not
+// there is kept as written.
+QString folderIgnoringCase(const QString& base, const QString& relative) {
+    QString folder = base;
+    for (const QString& part : relative.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        const QDir current(folder);
+        QString found = part;
+        if (part != QLatin1String("..") && part != QLatin1String(".") && !current.exists(part)) {
+            for (const QString& entry : current.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+                if (entry.compare(part, Qt::CaseInsensitive) == 0)
+                    found = entry;
+            }
+        }
+        folder = QDir::cleanPath(current.filePath(found));
+    }
+    return folder;
+}
+
 bool holdsGame(const QString& folder) {
     return !entryIgnoringCase(folder, mainIniName).isEmpty() ||
            !QDir(folder).entryList({QStringLiteral("*.u")}, QDir::Files).isEmpty();
@@ -83,7 +102,9 @@ std::optional<GameFolder> GameFolder::forProfile(const QString& profilePath) {
         const QString pattern = path.section(QLatin1Char('/'), -1);
         if (!pattern.startsWith(QLatin1String("*.")))
             continue;
-        const QString folder = QDir::cleanPath(QDir(base).filePath(path.section(QLatin1Char('/'), 0, -2)));
+        const QString folder = QDir::isAbsolutePath(path)
+                                   ? QDir::cleanPath(path.section(QLatin1Char('/'), 0, -2))
+                                   : folderIgnoringCase(base, path.section(QLatin1Char('/'), 0, -2));
         game.m_paths.push_back({folder, pattern.mid(1)});
     }
     return game;

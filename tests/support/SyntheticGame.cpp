@@ -106,7 +106,7 @@ void writeSyntheticGame(const QString& root, const SyntheticSounds& sounds) {
     writeFile(root + QStringLiteral("/System/UnrealTournament.ini"),
               "[Engine.Engine]\r\nGameRenderDevice=SoftDrv.SoftwareRenderDevice\r\n\r\n[Core.System]\r\n"
               "PurgeCacheDays=30\r\nSavePath=../Save\r\nPaths=../System/*.u\r\nPaths=../Maps/*.unr\r\n"
-              "Paths=../Sounds/*.uax\r\nPaths=../Music/*.umx\r\n");
+              "Paths=..\\sounds\\*.uax\r\nPaths=../Music/*.umx\r\n");
 }
 
 } // namespace parlomatic::test

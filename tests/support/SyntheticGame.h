@@ -27,7 +27,8 @@ ScriptWriter sampleScript(PackageWriter& package, qint32 someRef, int pointerSiz
 
 // Lays out a game under root as the game does: System/Botpack.u (version 63),
 // System/MultiMesh.u (68), System/UnrealShare.u (69), Sounds/Male2Voice.uax
-// (64) and System/UnrealTournament.ini with their search paths.
+// (64) and System/UnrealTournament.ini with their search paths (the sounds'
+// written with backslashes and in lower case, as Windows lets an ini write it).
 // MultiMesh.NaliVoice extends Botpack.VoiceMaleTwo, which extends
 // Botpack.ChallengeVoicePack; NaliVoice sets only TauntSound 0 (in group Nali
 // of UnrealShare.u) and TauntSound 1 (an ogg sound there).
