@@ -10,7 +10,7 @@ namespace {
 
 constexpr quint32 packageSignature = 0x9E2A83C1;
 // Larger files are no package a voicepack needs; refusing them bounds the memory a read takes.
-constexpr qint64 largestPackage = qint64(512) * 1024 * 1024;
+constexpr qint64 largestPackage = qint64(128) * 1024 * 1024;
 
 // Places where a count of entries of minSize bytes each, starting at offset, fits in the file.
 void checkTable(const ByteReader& file, qint32 count, qint32 offset, qint64 minSize, const char* what) {
@@ -185,6 +185,8 @@ int Package::findClass(const QString& className) const {
 }
 
 int Package::findExport(const QStringList& path, const QString& className) const {
+    if (path.isEmpty())
+        return -1;
     for (std::size_t i = 0; i < m_exports.size(); ++i) {
         const qint32 ref = qint32(i + 1);
         if (name(m_exports[i].objectName).compare(path.last(), Qt::CaseInsensitive) != 0 ||

@@ -102,18 +102,17 @@ public:
 
 private:
     const Package& open(const QString& name, const QString& extension = {}) {
-        const QString key = name.toLower() + extension;
-        if (const auto found = m_packages.constFind(key); found != m_packages.cend())
-            return **found;
         const QString file = m_game.findPackage(name, extension);
         if (file.isEmpty())
             fail(QStringLiteral("package %1%2 not found").arg(name, extension));
+        if (const auto found = m_packages.constFind(file); found != m_packages.cend())
+            return **found;
         auto package = std::make_shared<Package>();
         QString error;
         if (!package->open(file, error))
             fail(error);
         m_files.insert(package.get(), file);
-        return **m_packages.insert(key, package);
+        return **m_packages.insert(file, package);
     }
 
     // The sound that ref of package names, following an import to its own package.
@@ -125,6 +124,9 @@ private:
         const Package* holder = &package;
         int exportIndex = ref - 1;
         if (ref < 0) {
+            if (path.size() < 2)
+                fail(QStringLiteral("%1: the sound %2 names no package")
+                         .arg(package.fileName(), path.join(QLatin1Char('.'))));
             holder = &open(path.first());
             exportIndex = within(*holder, [&] { return holder->findExport(path.mid(1), className); });
             if (exportIndex < 0)

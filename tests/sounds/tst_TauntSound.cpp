@@ -132,6 +132,20 @@ private slots:
         QCOMPARE(error, QStringLiteral("the superclasses of Left.Voice form a cycle"));
     }
 
+    // A sound imported without a package is refused, not followed.
+    void refusesASoundWithoutPackage() {
+        PackageWriter writer(69);
+        const qint32 lonely =
+            writer.addImport(QStringLiteral("Engine"), QStringLiteral("Sound"), 0, QStringLiteral("Lonely"));
+        writer.addExport(0, 0, 0, QStringLiteral("Voice"),
+                         writer.classData(0, ScriptWriter().token(0x0B),
+                                          writer.objectTag(QStringLiteral("AckSound"), 0, lonely) + writer.noneTag()));
+        writeFile(m_dir.filePath(QStringLiteral("System/Odd.u")), writer.bytes());
+        QString error;
+        QVERIFY(!findTauntSoundForProfile(profile(), QStringLiteral("Odd.Voice"), 0, 0, error));
+        QCOMPARE(error, QStringLiteral("Odd.u: the sound Lonely names no package"));
+    }
+
     // A profile in System64 finds the packages in the sibling System through its own ini's paths.
     void findsPackagesFromSystem64() {
         const QString system64 = m_dir.filePath(QStringLiteral("System64"));
