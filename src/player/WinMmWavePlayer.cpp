@@ -30,7 +30,7 @@ private:
     static QString playSound(const QByteArray& wave, DWORD mode) {
         if (PlaySoundW(reinterpret_cast<LPCWSTR>(wave.constData()), nullptr, SND_MEMORY | SND_NODEFAULT | mode))
             return {};
-        return QStringLiteral("the sound cannot be played");
+        return QStringLiteral("the system's sound output refused it");
     }
 
     void stop() { PlaySoundW(nullptr, nullptr, 0); }
