@@ -1,39 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Commands.h"
 #include "cli/StartedTool.h"
+#include "cli/TauntLookup.h"
 #include "cli/TerminalInteraction.h"
 #include "editor/KeyBinding.h"
 
 namespace parlomatic::cli {
 
 namespace {
-
-// The taunt item equal to taunt; failing that, the one item equal to it when
-// trailing blanks are ignored. Returns -1 and explains on err otherwise.
-int findTaunt(const QStringList& taunts, const QString& taunt, QTextStream& err) {
-    if (const qsizetype exact = taunts.indexOf(taunt); exact >= 0)
-        return static_cast<int>(exact);
-    const auto withoutTrailingBlanks = [](QString text) {
-        while (text.endsWith(QLatin1Char(' ')))
-            text.chop(1);
-        return text;
-    };
-    QList<int> matches;
-    for (int i = 0; i < taunts.size(); ++i) {
-        if (withoutTrailingBlanks(taunts[i]) == withoutTrailingBlanks(taunt))
-            matches.append(i);
-    }
-    if (matches.size() == 1)
-        return matches.first();
-    if (matches.isEmpty()) {
-        err << "The current voicepack has no taunt \"" << taunt << "\"." << Qt::endl;
-    } else {
-        err << "Several taunts match \"" << taunt << "\"; name one exactly:" << Qt::endl;
-        for (int i : matches)
-            err << "  \"" << taunts[i] << '"' << Qt::endl;
-    }
-    return -1;
-}
 
 // The allKeys item of the key named key (exactly, or else ignoring case).
 int findKey(const QStringList& keyItems, const QString& key) {

@@ -9,6 +9,7 @@ const std::vector<CliCommand>& cliCommands() {
         catalogueCommand(), getCommand(),    setCommand(),      showCommand(),    bindCommand(),  unbindCommand(),
         voiceCommand(),     eraseCommand(),  backupCommand(),   restoreCommand(), eliteCommand(), nameCommand(),
         statusCommand(),    keymapCommand(), profilesCommand(), historyCommand(), undoCommand(),
+        soundCommand(),
     };
     return commands;
 }

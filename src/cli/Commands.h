@@ -23,5 +23,6 @@ CliCommand keymapCommand();
 CliCommand profilesCommand();
 CliCommand historyCommand();
 CliCommand undoCommand();
+CliCommand soundCommand();
 
 } // namespace parlomatic::cli

@@ -4,8 +4,10 @@
 #include "keymap/KeyboardLayout.h"
 #include "keymap/KeyboardMapPicture.h"
 
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -18,6 +20,12 @@ KeyboardMapView::KeyboardMapView(SpeechTool& tool, QWidget* parent) : QWidget(pa
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize((KeyboardMapPicture::naturalSize() / 2).toSize());
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setMouseTracking(true);
+    m_keyMenu = new QMenu(this);
+    m_keyMenu->setObjectName(QStringLiteral("keyMenu"));
+    QAction* listen = m_keyMenu->addAction(QStringLiteral("Listen"));
+    listen->setObjectName(QStringLiteral("listen"));
+    connect(listen, &QAction::triggered, this, [this] { emit listenRequested(m_menuKey); });
     showState();
 }
 
@@ -86,6 +94,9 @@ void KeyboardMapView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void KeyboardMapView::keyPressEvent(QKeyEvent* event) {
+    // Moving by the keyboard hands Space back to the keyboard's position until the mouse moves again.
+    if (event->key() >= Qt::Key_Left && event->key() <= Qt::Key_Down)
+        m_hoveredKey = -1;
     switch (event->key()) {
     case Qt::Key_Left:
         return moveFocusTo(neighbourKey(m_focusKey, MoveDirection::Left));
@@ -96,7 +107,10 @@ void KeyboardMapView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Down:
         return moveFocusTo(neighbourKey(m_focusKey, MoveDirection::Down));
     case Qt::Key_Space:
-        clickMapKey(m_tool, m_focusKey);
+        if (m_hoveredKey >= 0)
+            emit listenRequested(m_hoveredKey);
+        else
+            clickMapKey(m_tool, m_focusKey);
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -105,6 +119,22 @@ void KeyboardMapView::keyPressEvent(QKeyEvent* event) {
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void KeyboardMapView::mouseMoveEvent(QMouseEvent* event) {
+    m_hoveredKey = picture().keyAt(event->position());
+    QWidget::mouseMoveEvent(event);
+}
+
+void KeyboardMapView::leaveEvent(QEvent* event) {
+    m_hoveredKey = -1;
+    QWidget::leaveEvent(event);
+}
+
+void KeyboardMapView::contextMenuEvent(QContextMenuEvent* event) {
+    m_menuKey = picture().keyAt(event->pos());
+    if (m_menuKey >= 0)
+        m_keyMenu->popup(event->globalPos());
 }
 
 } // namespace parlomatic

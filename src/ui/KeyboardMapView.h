@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QMenu;
+
 namespace parlomatic {
 
 class KeyboardMapPicture;
@@ -13,7 +15,9 @@ class SpeechTool;
 // The drawn keyboard map. A click selects the key in "All available Keys", a
 // double click assigns the selected taunt to it; the arrow keys move a
 // position from key to key, Space selects and Enter assigns at that position.
-// A key's tooltip tells what it holds.
+// A key's tooltip tells what it holds. Once the mouse moves over a key, Space
+// (until an arrow key is pressed) and the key's context menu ask to listen to
+// it instead; that selects nothing.
 class KeyboardMapView : public QWidget {
     Q_OBJECT
 
@@ -34,6 +38,8 @@ public:
 signals:
     // The position moved, or what its key holds changed; description is its line.
     void focusDescriptionChanged(const QString& description);
+    // Space or "Listen" in the context menu over key layoutIndex.
+    void listenRequested(int layoutIndex);
 
 protected:
     bool event(QEvent* event) override;
@@ -41,6 +47,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     KeyboardMapPicture picture() const;
@@ -49,6 +58,11 @@ private:
     SpeechTool& m_tool;
     KeyboardMap m_map;
     int m_focusKey = 0;
+    // The key under the mouse, or -1.
+    int m_hoveredKey = -1;
+    // "Listen" for the key m_menuKey that the menu was opened over.
+    QMenu* m_keyMenu = nullptr;
+    int m_menuKey = -1;
 };
 
 } // namespace parlomatic

@@ -38,6 +38,7 @@ KeyboardMapWindow::KeyboardMapWindow(SpeechTool& tool, UserInteraction& interact
 
     connect(m_view, &KeyboardMapView::focusDescriptionChanged, m_focusLine, &QLabel::setText);
     connect(save, &QPushButton::clicked, this, &KeyboardMapWindow::savePicture_Click);
+    connect(m_view, &KeyboardMapView::listenRequested, this, &KeyboardMapWindow::listenRequested);
     m_view->setFocus();
 }
 

@@ -28,6 +28,10 @@ public:
     // "Save picture…": asks for a file and writes the picture as PNG.
     void savePicture_Click();
 
+signals:
+    // "Listen" on key layoutIndex of the map (Space or its context menu).
+    void listenRequested(int layoutIndex);
+
 private:
     SpeechTool& m_tool;
     UserInteraction& m_interaction;

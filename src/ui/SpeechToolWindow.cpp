@@ -3,6 +3,8 @@
 
 #include "editor/SpeechTool.h"
 #include "gamewatch/GameSession.h"
+#include "listen/TauntListener.h"
+#include "player/SystemWavePlayer.h"
 #include "ui/ChoiceDropDown.h"
 #include "ui/Controls.h"
 #include "ui/EliteVoiceChangerWindow.h"
@@ -159,6 +161,12 @@ void SpeechToolWindow::buildControls() {
     m_removeBinding->setShortcutContext(Qt::WidgetShortcut);
     m_usedSpeechKeys->addAction(m_removeBinding);
     m_usedSpeechKeys->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_listen = new QAction(QStringLiteral("Listen"), m_allTaunts);
+    m_listen->setObjectName(QStringLiteral("listen"));
+    m_listen->setShortcut(Qt::Key_Space);
+    m_listen->setShortcutContext(Qt::WidgetShortcut);
+    m_allTaunts->addAction(m_listen);
+    m_allTaunts->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_mytest = hiddenTextBox(QStringLiteral("mytest"), m_tool.mytest(), twipsRect(4440, 3120, 615, 495), this);
 
     auto* assign = placed(new WrappingButton(QStringLiteral("assign Taunt to key"), this),
@@ -206,6 +214,7 @@ void SpeechToolWindow::buildControls() {
     connect(erase, &QPushButton::clicked, this, [this] { m_tool.erase_speech_Click(); });
     connect(restore, &QPushButton::clicked, this, [this] { m_tool.Restore_ini_Click(); });
     connect(m_removeBinding, &QAction::triggered, this, [this] { m_tool.removeSpeechBinding_Click(); });
+    connect(m_listen, &QAction::triggered, this, &SpeechToolWindow::listen_Click);
     connect(info, &QPushButton::clicked, this, &SpeechToolWindow::info_button_Click);
     connect(nameChanger, &QPushButton::clicked, this, &SpeechToolWindow::elite_name_changer_Click);
     connect(exit, &QPushButton::clicked, this, &SpeechToolWindow::exit_button_Click);
@@ -216,6 +225,22 @@ void SpeechToolWindow::buildControls() {
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this), &QShortcut::activated, this,
             &SpeechToolWindow::history_Click);
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, [this] { m_tool.undoLatest(); });
+}
+
+void SpeechToolWindow::listen_Click() {
+    TauntListener(m_tool, player(), m_interaction).listenToSelectedTaunt();
+}
+
+void SpeechToolWindow::listenToMapKey(int layoutIndex) {
+    TauntListener(m_tool, player(), m_interaction).listenToMapKey(layoutIndex);
+}
+
+WavePlayer& SpeechToolWindow::player() {
+    if (m_player != nullptr)
+        return *m_player;
+    if (!m_systemPlayer)
+        m_systemPlayer = makeSystemWavePlayer();
+    return *m_systemPlayer;
 }
 
 void SpeechToolWindow::loadSplash() {
@@ -250,6 +275,8 @@ void SpeechToolWindow::elite_name_changer_Click() {
 void SpeechToolWindow::keyboard_map_Click() {
     if (!m_keyboardMap)
         m_keyboardMap = new KeyboardMapWindow(m_tool, m_interaction);
+    connect(m_keyboardMap, &KeyboardMapWindow::listenRequested, this, &SpeechToolWindow::listenToMapKey,
+            Qt::UniqueConnection);
     m_keyboardMap->show();
     m_keyboardMap->raise();
     m_keyboardMap->activateWindow();

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 class QAction;
 class QComboBox;
 class QFrame;
@@ -24,6 +26,7 @@ class ListModel;
 class SpeechTool;
 class SplashWindow;
 class UserInteraction;
+class WavePlayer;
 
 // The main window (SpeechTool): the voicepack choice, the three lists, the
 // assign button and the row of command buttons. It draws what the logic
@@ -65,6 +68,12 @@ public:
     void history_Click();
     // "Exit": closes every window and ends the program.
     void exit_button_Click();
+    // "Listen" (also Space) on "All available Speech Taunts": plays the
+    // selected taunt's sound with the current voicepack; writes nothing.
+    void listen_Click();
+    // The player Listen hands sounds to instead of the system's (for tests);
+    // it must outlive the window.
+    void setWavePlayer(WavePlayer& player) { m_player = &player; }
 
     // Shows the session's line in a strip of its own below the button row (the
     // window grows by the strip, the controls keep their places), reads the
@@ -88,6 +97,10 @@ private:
     int statusStripHeight() const;
     // Returns true when the list was filled anew.
     bool showItems(QListWidget* list, const ListModel& model);
+    // Plays key layoutIndex of the keyboard map, as Listen there asks.
+    void listenToMapKey(int layoutIndex);
+    // The player set for tests, or else the system's, made when first needed.
+    WavePlayer& player();
 
     SpeechTool& m_tool;
     UserInteraction& m_interaction;
@@ -98,6 +111,10 @@ private:
     ListBox* m_usedSpeechKeys = nullptr;
     // "Remove this binding": the Delete key and the context menu of usedSpeechKeys.
     QAction* m_removeBinding = nullptr;
+    // "Listen": the Space key and the context menu of all_taunts.
+    QAction* m_listen = nullptr;
+    WavePlayer* m_player = nullptr;
+    std::unique_ptr<WavePlayer> m_systemPlayer;
     QFrame* m_frame = nullptr;
     QLineEdit* m_myTemp = nullptr;
     QLabel* m_profileLine = nullptr;

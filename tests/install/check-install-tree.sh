@@ -23,6 +23,14 @@ for program in parlomatic parlomatic-cli; do
 done
 # The command line loads Qt Gui only to draw, from the module installed with it.
 if readelf -d "$prefix/bin/parlomatic-cli" | grep -q 'NEEDED.*libQt6Gui'; then fail "parlomatic-cli loads Qt Gui at every start"; fi
+# Neither program loads Qt Multimedia at its start; Listen's player is a module installed with them.
+for program in parlomatic parlomatic-cli; do
+    if readelf -d "$prefix/bin/$program" | grep -q 'NEEDED.*libQt6Multimedia'; then
+        fail "$program loads Qt Multimedia at every start"
+    fi
+done
+readelf -d "$prefix"/lib*/parlomatic/parlomatic-player.so | grep -q 'NEEDED.*libQt6Multimedia' ||
+    fail "the player module is not installed"
 printf '[Engine.Input]\nF5=\n' >"$prefix/kvuser.ini"
 env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 "$prefix/bin/parlomatic-cli" --profile "$prefix/kvuser.ini" keymap \
     --png "$prefix/keymap.png" >/dev/null || fail "the installed parlomatic-cli cannot draw the keyboard map"
