@@ -1,5 +1,7 @@
 #pragma once
 
+#include "locate/VirtualStore.h"
+
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -22,6 +24,8 @@ struct CliContext {
     QTextStream& out;
     QTextStream& err;
     const PictureDrawing* pictures = nullptr;
+    // How profilePath relates to Windows' VirtualStore.
+    ProfileInStore profilePlace = {};
 };
 
 // One sub-command of parlomatic-cli. run receives the command itself, the

@@ -3,6 +3,7 @@
 #include "cli/GameGuard.h"
 #include "cli/PictureDrawing.h"
 #include "cli/RawArguments.h"
+#include "cli/StandardStream.h"
 #include "gamewatch/ProcessList.h"
 
 #include <QCommandLineParser>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+using namespace parlomatic;
 using namespace parlomatic::cli;
 
 namespace {
@@ -45,8 +47,10 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("parlomatic-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PARLOMATIC_VERSION));
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    const std::unique_ptr<QIODevice> standardOutput = standardStream(stdout);
+    const std::unique_ptr<QIODevice> standardError = standardStream(stderr);
+    QTextStream out(standardOutput.get());
+    QTextStream err(standardError.get());
 
     if (const int inexact = firstInexactArgument(argc, argv); inexact > 0) {
         err << "Argument " << inexact << " is not valid text in the system's encoding; a path given so would name "
@@ -101,7 +105,10 @@ int main(int argc, char* argv[]) {
                 return exitUsage;
             profile = *found;
         }
-        CliContext context{profile, out, err, pictures};
+        // Whichever way it was named, the profile the game reads under a protected folder is its VirtualStore copy.
+        const ProfileInStore place =
+            profile.isEmpty() ? ProfileInStore{} : profileInStore(VirtualStorePlaces::fromSystem(), profile);
+        CliContext context{profile.isEmpty() ? profile : place.path, out, err, pictures, place};
         std::optional<GameGuard> guard;
         if (writesProfile(command.name))
             guard.emplace(context, parlomatic::listProcesses,
@@ -109,6 +116,8 @@ int main(int argc, char* argv[]) {
         const int status = command.run(command, context, positional);
         if (guard)
             guard->finish();
+        if (status == exitFailed && place.unwritable && writesProfile(command.name))
+            err << profileInStoreNote(place) << Qt::endl;
         out.flush();
         err.flush();
         return status;

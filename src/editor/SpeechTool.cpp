@@ -108,9 +108,10 @@ bool SpeechTool::Form_Load(const LocateSteps& steps, const QString& workingDir) 
         message(QStringLiteral("Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now"));
         return false;
     }
-    setProfilePath(path);
+    m_place = profileInStore(steps.virtualStore, path);
+    setProfilePath(m_place.path);
     if (steps.memory)
-        rememberProfile(*steps.memory, path);
+        rememberProfile(*steps.memory, profilePath());
     if (!MakeBackup(profilePath(), m_backupPath).ok())
         message(QStringLiteral("Error could not make backup of your kvuser.ini"));
     RefreshAll();
@@ -373,9 +374,11 @@ void SpeechTool::splashUnloaded() {
 void SpeechTool::reportWriteFailure(const Result& result) {
     if (result.ok())
         return;
-    message(QStringLiteral("Your kvuser.ini could not be changed.\n%1: %2")
-                .arg(QDir::toNativeSeparators(profilePath()), result.error()),
-            MessageIcon::Critical);
+    QString text = QStringLiteral("Your kvuser.ini could not be changed.\n%1: %2")
+                       .arg(QDir::toNativeSeparators(profilePath()), result.error());
+    if (m_place.unwritable)
+        text += QLatin1Char('\n') + profileInStoreNote(m_place);
+    message(text, MessageIcon::Critical);
 }
 
 void SpeechTool::message(const QString& text, MessageIcon icon) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "locate/VirtualStore.h"
 #include "profile/FoundProfile.h"
 #include "profile/UserInteraction.h"
 
@@ -22,6 +23,9 @@ struct LocateSteps {
     QSettings* memory = nullptr;
     // The search of the game's places; unset for none.
     std::function<QList<FoundProfile>()> search;
+    // Where the game's profile under a protected folder really is (see
+    // profileInStore); the default virtualises nothing.
+    VirtualStorePlaces virtualStore = {};
 };
 
 // How the profile was settled.
