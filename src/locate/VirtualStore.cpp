@@ -62,6 +62,18 @@ VirtualStorePlaces VirtualStorePlaces::fromSystem() {
 
 ProfileInStore profileInStore(const VirtualStorePlaces& places, const QString& profile) {
     const QString path = slashed(QFileInfo(profile).absoluteFilePath());
+    // The copy itself, as the search finds it: the file it stands for lies on
+    // the drive of the protected folder its path continues.
+    const QString store = slashed(places.localAppData) + QStringLiteral("/VirtualStore");
+    if (!places.localAppData.isEmpty() && isUnder(path, store)) {
+        const QString rest = path.mid(store.size());
+        for (const QString& folder : places.protectedFolders) {
+            const QString root = slashed(folder);
+            const qsizetype drive = root.indexOf(QLatin1Char(':')) == 1 ? 2 : 0;
+            if (isUnder(rest, root.mid(drive)))
+                return {profile, QDir::toNativeSeparators(root.left(drive) + rest), false};
+        }
+    }
     const bool isProtected = std::any_of(places.protectedFolders.begin(), places.protectedFolders.end(),
                                          [&](const QString& folder) { return isUnder(path, folder); });
     if (!isProtected)

@@ -40,7 +40,8 @@ struct ProfileInStore {
 // Settles which file the game reads for profile: its VirtualStore copy when
 // profile lies under one of places' protected folders and the copy exists
 // (Parlomatic itself runs unvirtualised and would otherwise edit a file the
-// game does not read). Outside the protected folders, profile itself.
+// game does not read). A profile that is such a copy (the search prefers
+// them) is taken as it is, with copyOf set. Elsewhere, profile itself.
 ProfileInStore profileInStore(const VirtualStorePlaces& places, const QString& profile);
 
 // What to say of profile after its path, in whole sentences: "" for an

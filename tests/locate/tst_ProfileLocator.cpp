@@ -94,20 +94,23 @@ private slots:
     // Which file a profile settled at start-up stands for. Columns: whether it
     // lies under a protected folder, has a VirtualStore copy, and its folder
     // takes new files; then whether the copy is used and whether the profile
-    // is reported as unwritable.
+    // is reported as unwritable. The last row settles on the copy itself.
     void virtualStore_data() {
+        QTest::addColumn<bool>("givenTheCopy");
         QTest::addColumn<bool>("underProtected");
         QTest::addColumn<bool>("copyExists");
         QTest::addColumn<bool>("writable");
         QTest::addColumn<bool>("copyUsed");
         QTest::addColumn<bool>("unwritable");
 
-        QTest::newRow("protected, with a copy") << true << true << false << true << false;
-        QTest::newRow("protected, no copy, writable") << true << false << true << false << false;
-        QTest::newRow("protected, no copy, not writable") << true << false << false << false << true;
-        QTest::newRow("elsewhere, a stray copy") << false << true << false << false << false;
+        QTest::newRow("protected, with a copy") << false << true << true << false << true << false;
+        QTest::newRow("protected, no copy, writable") << false << true << false << true << false << false;
+        QTest::newRow("protected, no copy, not writable") << false << true << false << false << false << true;
+        QTest::newRow("elsewhere, a stray copy") << false << false << true << false << false << false;
+        QTest::newRow("the copy, as the search finds it") << true << true << true << false << true << false;
     }
     void virtualStore() {
+        QFETCH(bool, givenTheCopy);
         QFETCH(bool, underProtected);
         QFETCH(bool, copyExists);
         QFETCH(bool, writable);
@@ -129,7 +132,7 @@ private slots:
                 return writable;
             }};
 
-        const ProfileInStore place = profileInStore(places, QDir::toNativeSeparators(profile));
+        const ProfileInStore place = profileInStore(places, QDir::toNativeSeparators(givenTheCopy ? copy : profile));
         QCOMPARE(QDir::fromNativeSeparators(place.path), copyUsed ? copy : profile);
         QCOMPARE(QDir::fromNativeSeparators(place.copyOf), copyUsed ? profile : QString());
         QCOMPARE(place.unwritable, unwritable);
