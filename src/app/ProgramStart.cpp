@@ -47,7 +47,8 @@ std::unique_ptr<StartedProgram> startProgram(const QString& commandLineProfile, 
     const QStringList folders =
         programFolders(QCoreApplication::arguments().value(0), QCoreApplication::applicationDirPath());
     const LocateSteps steps{folders, commandLineProfile, settings.get(),
-                            [] { return findProfiles(SearchEnvironment::fromSystem()); }};
+                            [] { return findProfiles(SearchEnvironment::fromSystem()); },
+                            VirtualStorePlaces::fromSystem()};
     // Start-up finds the profile, backs it up and fills the lists before any window shows.
     if (!program->tool.Form_Load(steps, QDir::currentPath()))
         return nullptr;

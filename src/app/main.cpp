@@ -5,45 +5,64 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 using namespace parlomatic;
 
+namespace {
+
+struct ProgramOptions {
+    QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Displays this help.")};
+    QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Displays version information.")};
+
+    explicit ProgramOptions(QCommandLineParser& parser) {
+        parser.setApplicationDescription(
+            QStringLiteral("Binds voicepack taunts to keys in the game profile kvuser.ini."));
+        parser.addOption(help);
+        parser.addOption(version);
+        parser.addPositionalArgument(QStringLiteral("profile"), QStringLiteral("The kvuser.ini to open."),
+                                     QStringLiteral("[PROFILE]"));
+    }
+};
+
+bool isOneOf(const char* argument, std::initializer_list<const char*> names) {
+    return std::any_of(names.begin(), names.end(), [&](const char* name) { return std::strcmp(argument, name) == 0; });
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
-    // The command line is read before the application exists: --help and
-    // --version must answer without a display.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Binds voicepack taunts to keys in the game profile kvuser.ini."));
-    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Displays this help."));
-    const QCommandLineOption versionOption(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                           QStringLiteral("Displays version information."));
-    parser.addOption(helpOption);
-    parser.addOption(versionOption);
-    parser.addPositionalArgument(QStringLiteral("profile"), QStringLiteral("The kvuser.ini to open."),
-                                 QStringLiteral("[PROFILE]"));
-    if (!parser.parse(arguments) || parser.positionalArguments().size() > 1) {
+    const ProgramOptions options(parser);
+    // --help and --version answer before the application exists, which needs a
+    // display. Their names are ASCII, the same in every encoding; everything
+    // else is read from the application, which has the arguments as the system
+    // gave them (wide on Windows) and has taken its own options (-platform, -style) out.
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (isOneOf(argv[i], {"-h", "--help"})) {
+            // Without an application object the parser cannot know the program's name.
+            std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                            QStringLiteral("parlomatic"))),
+                       stdout);
+            return EXIT_SUCCESS;
+        }
+        if (isOneOf(argv[i], {"-v", "--version"})) {
+            std::printf("parlomatic %s\n%s", PARLOMATIC_VERSION, qPrintable(product::licenceNotice()));
+            return EXIT_SUCCESS;
+        }
+    }
+
+    QApplication app(argc, argv);
+    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() > 1) {
         std::fprintf(stderr, "%s\n",
                      qPrintable(parser.errorText().isEmpty() ? QStringLiteral("Give at most one profile.")
                                                              : parser.errorText()));
         return 2;
     }
-    if (parser.isSet(helpOption)) {
-        // Without an application object the parser cannot know the program's name.
-        std::fputs(
-            qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("parlomatic"))),
-            stdout);
-        return EXIT_SUCCESS;
-    }
-    if (parser.isSet(versionOption)) {
-        std::printf("parlomatic %s\n%s", PARLOMATIC_VERSION, qPrintable(product::licenceNotice()));
-        return EXIT_SUCCESS;
-    }
-
-    QApplication app(argc, argv);
     const std::unique_ptr<StartedProgram> program = startProgram(parser.positionalArguments().value(0));
     if (!program)
         return EXIT_FAILURE;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "locate/VirtualStore.h"
+
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -26,6 +28,8 @@ struct CliContext {
     QTextStream& err;
     const PictureDrawing* pictures = nullptr;
     ProfileChanges* changes = nullptr;
+    // How profilePath relates to Windows' VirtualStore.
+    ProfileInStore profilePlace = {};
 };
 
 // One sub-command of parlomatic-cli. run receives the command itself, the

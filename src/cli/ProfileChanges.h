@@ -24,6 +24,8 @@ public:
 
     // Call before the command's first write of profilePath.
     void begin(const QString& profilePath);
+    // Whether the command set out to change the profile.
+    bool begun() const { return m_gameRunning.has_value(); }
 
     // Records what profile's writes committed under description; says on err
     // when the history could not be written.

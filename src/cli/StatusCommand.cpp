@@ -28,6 +28,10 @@ int runStatus(const CliCommand& command, CliContext& context, const QStringList&
                            {QStringLiteral("profile"), context.profilePath},
                            {QStringLiteral("profileExists"), profileExists},
                            {QStringLiteral("changesToApplyAgain"), pending}};
+        if (!context.profilePlace.copyOf.isEmpty())
+            status.insert(QStringLiteral("virtualStoreCopyOf"), context.profilePlace.copyOf);
+        if (context.profilePlace.unwritable)
+            status.insert(QStringLiteral("profileFolderUnwritable"), true);
         if (game) {
             status.insert(QStringLiteral("gamePid"), game->pid);
             status.insert(QStringLiteral("gameExecutable"),
@@ -41,6 +45,8 @@ int runStatus(const CliCommand& command, CliContext& context, const QStringList&
     else
         context.out << "Unreal Tournament is not running." << Qt::endl;
     context.out << "Profile: " << context.profilePath << (profileExists ? "" : " (missing)") << Qt::endl;
+    if (const QString note = profileInStoreNote(context.profilePlace); !note.isEmpty())
+        context.out << note << Qt::endl;
     if (pending > 0)
         context.out << "Changes to apply again when the game quits: " << pending << Qt::endl;
     return exitOk;

@@ -5,6 +5,7 @@
 #include "cli/PictureDrawing.h"
 #include "cli/ProfileChanges.h"
 #include "cli/RawArguments.h"
+#include "cli/StandardStream.h"
 #include "gamewatch/ProcessList.h"
 
 #include <QCommandLineParser>
@@ -16,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+using namespace parlomatic;
 using namespace parlomatic::cli;
 
 namespace {
@@ -47,8 +49,10 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("parlomatic-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PARLOMATIC_VERSION));
 
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    const std::unique_ptr<QIODevice> standardOutput = standardStream(stdout);
+    const std::unique_ptr<QIODevice> standardError = standardStream(stderr);
+    QTextStream out(standardOutput.get());
+    QTextStream err(standardError.get());
 
     if (const int inexact = firstInexactArgument(argc, argv); inexact > 0) {
         err << "Argument " << inexact << " is not valid text in the system's encoding; a path given so would name "
@@ -104,10 +108,15 @@ int main(int argc, char* argv[]) {
                 return exitUsage;
             profile = *found;
         }
+        // Whichever way it was named, the profile the game reads under a protected folder is its VirtualStore copy.
+        const ProfileInStore place =
+            profile.isEmpty() ? ProfileInStore{} : profileInStore(VirtualStorePlaces::fromSystem(), profile);
         ProfileChanges changes(err, parlomatic::listProcesses,
                                parlomatic::ChangeHistory(parlomatic::ChangeHistory::defaultFolder()));
-        CliContext context{profile, out, err, pictures, &changes};
+        CliContext context{profile.isEmpty() ? profile : place.path, out, err, pictures, &changes, place};
         const int status = command.run(command, context, positional);
+        if (status == exitFailed && place.unwritable && changes.begun())
+            err << profileInStoreNote(place) << Qt::endl;
         out.flush();
         err.flush();
         return status;

@@ -185,9 +185,10 @@ bool SpeechTool::Form_Load(const LocateSteps& steps, const QString& workingDir) 
                 QStringLiteral("Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now"));
             return;
         }
-        setProfilePath(path);
+        m_place = profileInStore(steps.virtualStore, path);
+        setProfilePath(m_place.path);
         if (steps.memory)
-            rememberProfile(*steps.memory, path);
+            rememberProfile(*steps.memory, profilePath());
         const BackupMade backup = MakeBackup(profilePath(), m_backupPath);
         if (backup.outcome == BackupMade::KeptGoodBackup)
             message(QStringLiteral("Error could not make backup of your kvuser.ini\n") + backup.error);
@@ -554,8 +555,10 @@ void SpeechTool::splashUnloaded() {
 void SpeechTool::reportWriteFailure(const Result& result) {
     if (result.ok())
         return;
-    const QString failure = QStringLiteral("Your kvuser.ini could not be changed.\n%1: %2")
-                                .arg(QDir::toNativeSeparators(profilePath()), result.error());
+    QString failure = QStringLiteral("Your kvuser.ini could not be changed.\n%1: %2")
+                          .arg(QDir::toNativeSeparators(profilePath()), result.error());
+    if (m_place.unwritable)
+        failure += QLatin1Char('\n') + profileInStoreNote(m_place);
     message(failure, MessageIcon::Critical);
     m_action.kind = ActionOutcome::Failed;
     m_action.description = result.error();

@@ -37,7 +37,9 @@ public:
     // Start-up with the steps of locateProfile before the open-file dialog; a
     // profile named on the command line that is no ordinary file is refused
     // ("no such profile: <path>", returns false). Once a profile is settled it
-    // is remembered in steps.memory, when given.
+    // is remembered in steps.memory, when given. Whichever way it was settled,
+    // a profile under a protected folder is replaced by its VirtualStore copy
+    // when there is one (see profileInStore).
     bool Form_Load(const LocateSteps& steps, const QString& workingDir);
 
     // Where the handlers' changes go: each action that changed the profile
@@ -109,6 +111,8 @@ public:
     const QString& caption() const { return m_caption; }
     const QString& lblCompanyProduct() const { return m_productLine; }
     const QString& profilePath() const { return m_profile.profilePath(); }
+    // How start-up's profile relates to Windows' VirtualStore.
+    const ProfileInStore& profilePlace() const { return m_place; }
     const QString& backupPath() const { return m_backupPath; }
     const CurrentTauntTable& currentTaunts() const { return m_currentTaunts; }
     const QString& lastRefreshedChoice() const { return m_lastRefreshedChoice; }
@@ -142,6 +146,7 @@ private:
     UserInteraction& m_interaction;
     ProfileFile m_profile;
     QString m_backupPath;
+    ProfileInStore m_place;
 
     ListModel m_voicepack;
     ListModel m_allTaunts;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profile/FileAccessDetail.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -25,7 +24,11 @@ constexpr DWORD lockWaitMs = 10000;
 constexpr qint64 sharingRetryMs = 1000;
 
 QString systemError(DWORD error) {
-    return qt_error_string(static_cast<int>(error));
+    // Windows ends its texts with a full stop; the sentences they go into have their own.
+    QString text = qt_error_string(static_cast<int>(error));
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
 }
 
 std::wstring wide(const QString& path) {
@@ -36,14 +39,21 @@ bool isSharingConflict(DWORD error) {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
 }
 
-// Runs attempt until it succeeds or fails for a reason other than a sharing conflict, for about a second.
-template <typename Attempt> auto retryWhileShared(Attempt attempt) {
+// Replacing a file that another program holds open without delete sharing
+// fails with "access denied", not a sharing violation: the same passing hold.
+bool isHeldOpen(DWORD error) {
+    return isSharingConflict(error) || error == ERROR_ACCESS_DENIED;
+}
+
+// Runs attempt until it succeeds or fails for a reason for which passing
+// does not hold (by default a sharing conflict), for about a second.
+template <typename Attempt> auto retryWhileShared(Attempt attempt, bool (*passing)(DWORD) = isSharingConflict) {
     QElapsedTimer waited;
     waited.start();
     while (true) {
         auto result = attempt();
         const DWORD error = GetLastError();
-        if (result || !isSharingConflict(error) || waited.hasExpired(sharingRetryMs)) {
+        if (result || !passing(error) || waited.hasExpired(sharingRetryMs)) {
             SetLastError(error);
             return result;
         }
@@ -145,13 +155,20 @@ WriterLock::~WriterLock() {
 }
 
 // A named mutex per folder: it leaves no file behind and is shared by every
-// program of the same session.
+// program of the same session. It is named after the folder's identity, not
+// its spelling, so that a mapped drive and its UNC path, a short 8.3 name and
+// a long one all meet at the same mutex.
 Result WriterLock::acquire(const QString& folder) {
-    const QByteArray key =
-        QCryptographicHash::hash(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()).toLower().toUtf8(),
-                                 QCryptographicHash::Sha1)
-            .toHex();
-    const std::wstring name = (QStringLiteral("Local\\Parlomatic-writer-") + QString::fromLatin1(key)).toStdWString();
+    const Handle opened(CreateFileW(wide(QFileInfo(folder).absoluteFilePath()).c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    FileStamp identity;
+    if (!opened.valid() || !stampOf(opened.get(), identity))
+        return Result::failure(QStringLiteral("Its folder cannot be locked: %1.").arg(systemError(GetLastError())));
+    const std::wstring name = QStringLiteral("Local\\Parlomatic-writer-%1-%2")
+                                  .arg(identity.device, 8, 16, QLatin1Char('0'))
+                                  .arg(identity.fileNumber, 16, 16, QLatin1Char('0'))
+                                  .toStdWString();
     const HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
     if (mutex == nullptr)
         return Result::failure(QStringLiteral("Its folder cannot be locked: %1.").arg(systemError(GetLastError())));
@@ -217,9 +234,11 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
         return discard(writeFailure(GetLastError()));
     if (!stillCurrent())
         return discard(Replacement{Replacement::Abandoned, {}, {}});
-    const BOOL moved = retryWhileShared([&] {
-        return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    });
+    const BOOL moved = retryWhileShared(
+        [&] {
+            return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        },
+        isHeldOpen);
     if (!moved)
         return discard(writeFailure(GetLastError()));
     return Replacement{Replacement::Replaced, {}, written};

@@ -349,9 +349,13 @@ void SpeechToolWindow::showState() {
     m_mytest->setText(m_tool.mytest());
     m_myTemp->setText(m_tool.my_temp());
     const QString profile = QDir::toNativeSeparators(m_tool.profilePath());
-    m_profileLine->setText(m_profileLine->fontMetrics().elidedText(profile, Qt::ElideMiddle, m_profileLine->width()));
-    m_profileLine->setToolTip(profile);
-    setToolTip(profile);
+    const QString note = profileInStoreNote(m_tool.profilePlace());
+    const QString shown =
+        m_tool.profilePlace().copyOf.isEmpty() ? profile : profile + QStringLiteral(" (VirtualStore copy)");
+    m_profileLine->setText(m_profileLine->fontMetrics().elidedText(shown, Qt::ElideMiddle, m_profileLine->width()));
+    const QString tip = note.isEmpty() ? profile : profile + QLatin1Char('\n') + note;
+    m_profileLine->setToolTip(tip);
+    setToolTip(tip);
     if (m_splash)
         m_splash->setProductLine(m_tool.lblCompanyProduct());
     if (m_keyboardMap)

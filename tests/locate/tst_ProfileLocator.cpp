@@ -92,6 +92,55 @@ private slots:
         QCOMPARE(searches, searched ? 1 : 0);
     }
 
+    // Which file a profile settled at start-up stands for. Columns: whether it
+    // lies under a protected folder, has a VirtualStore copy, and its folder
+    // takes new files; then whether the copy is used and whether the profile
+    // is reported as unwritable. The last row settles on the copy itself.
+    void virtualStore_data() {
+        QTest::addColumn<bool>("givenTheCopy");
+        QTest::addColumn<bool>("underProtected");
+        QTest::addColumn<bool>("copyExists");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("copyUsed");
+        QTest::addColumn<bool>("unwritable");
+
+        QTest::newRow("protected, with a copy") << false << true << true << false << true << false;
+        QTest::newRow("protected, no copy, writable") << false << true << false << true << false << false;
+        QTest::newRow("protected, no copy, not writable") << false << true << false << false << false << true;
+        QTest::newRow("elsewhere, a stray copy") << false << false << true << false << false << false;
+        QTest::newRow("the copy, as the search finds it") << true << true << true << false << true << false;
+    }
+    void virtualStore() {
+        QFETCH(bool, givenTheCopy);
+        QFETCH(bool, underProtected);
+        QFETCH(bool, copyExists);
+        QFETCH(bool, writable);
+        QFETCH(bool, copyUsed);
+        QFETCH(bool, unwritable);
+
+        QTemporaryDir dir;
+        const QString programFiles = dir.filePath(u"Program Files (x86)"_s);
+        const QString profile = makeProfile(dir, underProtected ? u"Program Files (x86)/UT/System/kvuser.ini"_s
+                                                                : u"Games/UT/System/kvuser.ini"_s);
+        const QString localAppData = dir.filePath(u"Local"_s);
+        const QString copy = virtualStoreCopy(localAppData, profile);
+        if (copyExists)
+            QVERIFY(putFileDated(copy, "[Engine]\r\n"));
+        QStringList asked;
+        const VirtualStorePlaces places{
+            localAppData, {dir.filePath(u"Windows"_s), programFiles}, [&](const QString& folder) {
+                asked.append(folder);
+                return writable;
+            }};
+
+        const ProfileInStore place = profileInStore(places, QDir::toNativeSeparators(givenTheCopy ? copy : profile));
+        QCOMPARE(QDir::fromNativeSeparators(place.path), copyUsed ? copy : profile);
+        QCOMPARE(QDir::fromNativeSeparators(place.copyOf), copyUsed ? profile : QString());
+        QCOMPARE(place.unwritable, unwritable);
+        QCOMPARE(profileInStoreNote(place).isEmpty(), !copyUsed && !unwritable);
+        QCOMPARE(asked, underProtected && !copyExists ? QStringList{QFileInfo(profile).absolutePath()} : QStringList{});
+    }
+
     // Remembering the profile of last time leaves the settings file as it is;
     // another profile replaces it.
     void rememberedOnlyWhenChanged() {

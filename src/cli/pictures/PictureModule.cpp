@@ -7,10 +7,13 @@
 namespace {
 
 std::unique_ptr<QCoreApplication> makeGuiApplication(int& argc, char** argv) {
-#ifndef Q_OS_WIN
     // No display is needed to draw into a file.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef Q_OS_WIN
+    // Offscreen, Qt looks for fonts in a folder of its own; Windows keeps them in one place.
+    if (!qEnvironmentVariableIsSet("QT_QPA_FONTDIR"))
+        qputenv("QT_QPA_FONTDIR", (qEnvironmentVariable("SystemRoot") + QStringLiteral("\\Fonts")).toUtf8());
 #endif
     return std::make_unique<QGuiApplication>(argc, argv);
 }
