@@ -8,8 +8,7 @@ const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands{
         catalogueCommand(), getCommand(),    setCommand(),      showCommand(),    bindCommand(),  unbindCommand(),
         voiceCommand(),     eraseCommand(),  backupCommand(),   restoreCommand(), eliteCommand(), nameCommand(),
-        statusCommand(),    keymapCommand(), profilesCommand(), historyCommand(), undoCommand(),
-        soundCommand(),
+        statusCommand(),    keymapCommand(), profilesCommand(), historyCommand(), undoCommand(),  soundCommand(),
     };
     return commands;
 }
