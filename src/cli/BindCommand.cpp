@@ -1,3 +1,5 @@
+#include "catalogue/KeyNameTable.h"
+#include "catalogue/LabelText.h"
 #include "cli/Commands.h"
 #include "cli/StartedTool.h"
 #include "cli/TerminalInteraction.h"
@@ -8,30 +10,36 @@ namespace parlomatic::cli {
 namespace {
 
 // The taunt item equal to taunt; failing that, the one item equal to it when
-// trailing blanks are ignored. Returns -1 and explains on err otherwise.
+// case and padding are ignored, as a reader of the list reads it. Otherwise
+// explains on err and returns -1 (no such taunt) or -2 (several match).
 int findTaunt(const QStringList& taunts, const QString& taunt, QTextStream& err) {
     if (const qsizetype exact = taunts.indexOf(taunt); exact >= 0)
         return static_cast<int>(exact);
-    const auto withoutTrailingBlanks = [](QString text) {
-        while (text.endsWith(QLatin1Char(' ')))
-            text.chop(1);
-        return text;
-    };
+    const QString wanted = withoutPadding(taunt.trimmed());
     QList<int> matches;
     for (int i = 0; i < taunts.size(); ++i) {
-        if (withoutTrailingBlanks(taunts[i]) == withoutTrailingBlanks(taunt))
+        if (withoutPadding(taunts[i]).compare(wanted, Qt::CaseInsensitive) == 0)
             matches.append(i);
     }
     if (matches.size() == 1)
         return matches.first();
     if (matches.isEmpty()) {
-        err << "The current voicepack has no taunt \"" << taunt << "\"." << Qt::endl;
-    } else {
-        err << "Several taunts match \"" << taunt << "\"; name one exactly:" << Qt::endl;
-        for (int i : matches)
-            err << "  \"" << taunts[i] << '"' << Qt::endl;
+        err << "The current voicepack has no taunt \"" << wanted << "\"." << Qt::endl;
+        return -1;
     }
-    return -1;
+    err << "Several taunts match \"" << wanted << "\"; name one exactly:" << Qt::endl;
+    for (int i : matches)
+        err << "  \"" << taunts[i] << '"' << Qt::endl;
+    return -2;
+}
+
+// The name of the further key (MoreKeyNames) named key in any case, or an empty text.
+QString findMoreKey(const QString& key) {
+    for (const QString& name : MoreKeyNames()) {
+        if (name.compare(key, Qt::CaseInsensitive) == 0)
+            return name;
+    }
+    return {};
 }
 
 // The allKeys item of the key named key (exactly, or else ignoring case).
@@ -68,14 +76,16 @@ int runBind(const CliCommand& command, CliContext& context, const QStringList& a
         return exitFailed;
     }
     const int keyIndex = findKey(tool.allKeys().items(), key);
-    if (keyIndex < 0) {
+    const QString moreKey = keyIndex < 0 ? findMoreKey(key) : QString();
+    if (keyIndex < 0 && moreKey.isEmpty()) {
         context.err << "Unknown key \"" << key << "\"." << Qt::endl;
         return exitFailed;
     }
     const int tauntIndex = findTaunt(tool.all_taunts().items(), taunt, context.err);
     if (tauntIndex < 0)
-        return exitFailed;
-    const QString keyName = tool.allKeys().items().at(keyIndex).section(QLatin1Char(':'), 0, 0);
+        return tauntIndex == -1 ? exitFailed : exitUsage;
+    const QString keyName =
+        keyIndex < 0 ? moreKey : tool.allKeys().items().at(keyIndex).section(QLatin1Char(':'), 0, 0);
     if (const QString binding = keyBinding(ProfileFile(tool.profilePath()), keyName);
         isGameCommand(binding) && !parser.isSet(replace)) {
         context.err << keyName << " is bound to " << binding << "; give --replace to replace it with the taunt."
@@ -84,6 +94,8 @@ int runBind(const CliCommand& command, CliContext& context, const QStringList& a
     }
 
     tool.selectTaunt(tauntIndex);
+    if (keyIndex < 0)
+        return exitStatusOf(tool.assignToKey(keyName));
     tool.selectKey(keyIndex);
     return exitStatusOf(tool.assignSpeech_Click());
 }
@@ -92,7 +104,8 @@ int runBind(const CliCommand& command, CliContext& context, const QStringList& a
 
 CliCommand bindCommand() {
     return {QStringLiteral("bind"), QStringLiteral("bind KEY TAUNT [--replace]"),
-            QStringLiteral("Binds the current voicepack's taunt TAUNT to key KEY; a key bound to a command of the "
+            QStringLiteral("Binds the current voicepack's taunt TAUNT (any case) to key KEY, also to the game's keys "
+                           "the window's key list lacks (R, Y, Insert, Comma, ...); a key bound to a command of the "
                            "game only with --replace."),
             runBind};
 }
