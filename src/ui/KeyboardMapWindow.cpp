@@ -2,6 +2,7 @@
 
 #include "editor/SpeechTool.h"
 #include "keymap/KeyboardMapPicture.h"
+#include "ui/Controls.h"
 #include "ui/KeyboardMapView.h"
 
 #include <QFileInfo>
@@ -16,6 +17,7 @@ KeyboardMapWindow::KeyboardMapWindow(SpeechTool& tool, UserInteraction& interact
     : QWidget(nullptr, Qt::Window), m_tool(tool), m_interaction(interaction) {
     setObjectName(QStringLiteral("KeyboardMap"));
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(this);
     setWindowTitle(QStringLiteral("Keyboard map"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
 

@@ -29,6 +29,7 @@
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace parlomatic {
 
@@ -36,8 +37,12 @@ namespace {
 
 constexpr int clientWidth = mainWindowOuterWidth - mainWindowFrameWidth;
 constexpr int minimumClientHeight = mainWindowMinimumOuterHeight - mainWindowFrameHeight;
-// The strip of the game's status line below the button row: two lines of text.
-constexpr int statusStripTwips = 540;
+// The status strip below the button row: the word on the last action in one
+// line, the game's line in two below it. It keeps its height, so the window
+// does not jump as lines come and go.
+constexpr int statusLines = 3;
+// The text colour of the game's warning: a dark amber that reads on a light window.
+const QColor warningColour(0x9a, 0x4d, 0x00);
 
 QLabel* label(const QString& objectName, const QString& caption, const QRect& place, QWidget* parent) {
     return placed(captionLabel(caption, parent), objectName, place);
@@ -76,13 +81,14 @@ SpeechToolWindow::SpeechToolWindow(SpeechTool& tool, UserInteraction& interactio
     setFont(dialogFont());
     buildControls();
     setFixedWidth(pixels(clientWidth));
-    setMinimumHeight(pixels(minimumClientHeight));
-    resize(pixels(clientWidth), pixels(minimumClientHeight));
+    setMinimumHeight(pixels(minimumClientHeight) + statusStripHeight());
+    resize(pixels(clientWidth), pixels(minimumClientHeight) + statusStripHeight());
 
     loadSplash();
     showState();
     m_tool.setChangeObserver([this](const ActionOutcome& outcome) {
         showState();
+        showOutcome(outcome);
         // Only a handler that wrote hands the profile to the game's watch as
         // the player's: after a mere selection, a change another program made
         // meanwhile must still be seen as that program's.
@@ -183,12 +189,18 @@ void SpeechToolWindow::buildControls() {
     nameChanger->setAccessibleName(QStringLiteral("Elite name changer"));
     enterClicksFocusedButton(this);
     m_bottomRow = {info, restore, nameChanger, erase, exit, keyboardMap, history};
-    m_statusLine = placed(new QLabel(this), QStringLiteral("game_status"),
-                          twipsRect(60, 5580, clientWidth - 120, statusStripTwips));
+    m_actionLine = new QLabel(this);
+    m_actionLine->setObjectName(QStringLiteral("action_status"));
+    m_actionLine->setTextFormat(Qt::PlainText);
+    m_gameIcon = new QLabel(this);
+    m_gameIcon->setObjectName(QStringLiteral("game_status_icon"));
+    m_statusLine = new QLabel(this);
+    m_statusLine->setObjectName(QStringLiteral("game_status"));
     m_statusLine->setTextFormat(Qt::PlainText);
     m_statusLine->setWordWrap(true);
-    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_statusLine->hide();
+    m_gameIcon->hide();
 
     QWidget* focusOrder[] = {m_voicepack, m_allTaunts, m_allKeys, m_usedSpeechKeys, assign,      exit,
                              info,        erase,       restore,   nameChanger,      keyboardMap, history};
@@ -272,7 +284,12 @@ void SpeechToolWindow::exit_button_Click() {
 void SpeechToolWindow::setGameSession(GameSession* session) {
     m_session = session;
     connect(session, &GameSession::statusLineChanged, this, &SpeechToolWindow::showStatusLine);
-    connect(session, &GameSession::profileChanged, this, [this] { m_tool.refreshKeepingSelections(); });
+    connect(session, &GameSession::profileChanged, this, [this] {
+        // A change seen while a question of an action is open is read by
+        // that action's own refresh, and then counts as the program's.
+        if (!m_tool.acting())
+            m_tool.refreshKeepingSelections();
+    });
     showStatusLine();
 }
 
@@ -282,17 +299,46 @@ void SpeechToolWindow::ownActionDone() {
 }
 
 int SpeechToolWindow::statusStripHeight() const {
-    return m_statusLine->text().isEmpty() ? 0 : pixels(statusStripTwips);
+    return statusLines * fontMetrics().lineSpacing() + 2 * statusGap();
+}
+
+int SpeechToolWindow::statusGap() const {
+    return fontMetrics().lineSpacing() / 4;
+}
+
+void SpeechToolWindow::showOutcome(const ActionOutcome& outcome) {
+    // A mere selection leaves the word on the last action.
+    if (outcome.description.isEmpty())
+        return;
+    m_actionLine->setText(
+        m_actionLine->fontMetrics().elidedText(outcome.description, Qt::ElideRight, m_actionLine->width()));
+    m_actionLine->setToolTip(outcome.description);
 }
 
 void SpeechToolWindow::showStatusLine() {
-    const int before = statusStripHeight();
-    m_statusLine->setText(m_session ? m_session->statusLine() : QString());
-    const int strip = statusStripHeight();
-    const int target = height() - before + strip;
-    m_statusLine->setVisible(strip > 0);
-    setMinimumHeight(pixels(minimumClientHeight) + strip);
-    resize(width(), target);
+    const QString line = m_session ? m_session->statusLine() : QString();
+    const bool warning = m_session && m_session->gameRunning() && !line.isEmpty();
+    m_statusLine->setText(line);
+    m_statusLine->setVisible(!line.isEmpty());
+    m_gameIcon->setVisible(!line.isEmpty());
+    const int iconSize = fontMetrics().height();
+    m_gameIcon->setPixmap(style()
+                              ->standardIcon(warning ? QStyle::SP_MessageBoxWarning : QStyle::SP_MessageBoxInformation)
+                              .pixmap(iconSize, iconSize));
+    QPalette colours = palette();
+    if (warning)
+        colours.setColor(QPalette::WindowText, warningColour);
+    m_statusLine->setPalette(colours);
+}
+
+void SpeechToolWindow::placeStatusStrip(int top) {
+    const int line = fontMetrics().lineSpacing();
+    const int left = pixels(60);
+    const int width = pixels(clientWidth - 120);
+    const int iconWidth = fontMetrics().height() + fontMetrics().averageCharWidth();
+    m_actionLine->setGeometry(left, top + statusGap(), width, line);
+    m_gameIcon->setGeometry(left, top + statusGap() + line, iconWidth, line);
+    m_statusLine->setGeometry(left + iconWidth, top + statusGap() + line, width - iconWidth, 2 * line);
 }
 
 void SpeechToolWindow::resizeEvent(QResizeEvent* event) {
@@ -305,7 +351,7 @@ void SpeechToolWindow::resizeEvent(QResizeEvent* event) {
     m_frame->resize(m_frame->width(), pixels(geometry.frameHeight));
     for (QPushButton* button : m_bottomRow)
         button->move(button->x(), pixels(geometry.buttonTop));
-    m_statusLine->move(m_statusLine->x(), height);
+    placeStatusStrip(height);
     QWidget::resizeEvent(event);
 }
 
@@ -315,6 +361,7 @@ void SpeechToolWindow::showState() {
     // The taunts change only with the voicepack: a new voicepack's list starts at its top.
     if (showItems(m_allTaunts, m_tool.all_taunts()))
         m_allTaunts->scrollToTop();
+    showBoundTaunts();
     showItems(m_allKeys, m_tool.allKeys());
     showItems(m_usedSpeechKeys, m_tool.usedSpeechKeys());
     m_removeBinding->setEnabled(m_tool.usedSpeechKeys().selectedIndex() >= 0);
@@ -330,6 +377,17 @@ void SpeechToolWindow::showState() {
         m_keyboardMap->showState();
     if (m_history)
         m_history->showState();
+}
+
+void SpeechToolWindow::showBoundTaunts() {
+    QFont bold = m_allTaunts->font();
+    bold.setBold(true);
+    for (int row = 0; row < m_allTaunts->count(); ++row) {
+        QListWidgetItem* item = m_allTaunts->item(row);
+        const QString keys = SpeechTool::onKeysText(m_tool.keysOfTaunt(row));
+        item->setFont(keys.isEmpty() ? m_allTaunts->font() : bold);
+        item->setToolTip(keys);
+    }
 }
 
 void SpeechToolWindow::showItems(QComboBox* box, const ListModel& model) {

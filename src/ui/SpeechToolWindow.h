@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace parlomatic {
 
+struct ActionOutcome;
 class ChangeRecorder;
 class EliteVoiceChangerWindow;
 class GameSession;
@@ -65,8 +66,9 @@ public:
     // "Exit": closes every window and ends the program.
     void exit_button_Click();
 
-    // Shows the session's line in a strip of its own below the button row (the
-    // window grows by the strip, the controls keep their places), reads the
+    // Shows the session's line in the status strip below the button row, under
+    // the word on the last action (a warning colour and icon while the game
+    // runs; the strip keeps its height, the controls their places), reads the
     // profile again when it changes under the program, and reports the
     // program's own writes to the session. session must outlive the window.
     void setGameSession(GameSession* session);
@@ -81,10 +83,16 @@ private:
     // Brings every control in line with the logic; runs after every handler.
     void showState();
     void showItems(QComboBox* box, const ListModel& model);
+    // Taunts on a key in bold, with the keys in their tooltip.
+    void showBoundTaunts();
     void showStatusLine();
+    // The action's description in the strip, until the next action says something.
+    void showOutcome(const ActionOutcome& outcome);
     void ownActionDone();
-    // The height the status strip takes, in pixels: none while it is empty.
+    // The height the status strip takes, in pixels, lines shown or not.
     int statusStripHeight() const;
+    int statusGap() const;
+    void placeStatusStrip(int top);
     // Returns true when the list was filled anew.
     bool showItems(QListWidget* list, const ListModel& model);
 
@@ -102,6 +110,8 @@ private:
     QLabel* m_profileLine = nullptr;
     QLineEdit* m_mytest = nullptr;
     QList<QPushButton*> m_bottomRow;
+    QLabel* m_actionLine = nullptr;
+    QLabel* m_gameIcon = nullptr;
     QLabel* m_statusLine = nullptr;
     GameSession* m_session = nullptr;
     // The tool's count of profile writes when they were last handed to the session.
