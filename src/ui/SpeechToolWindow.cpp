@@ -15,6 +15,7 @@
 #include "ui/ProgramIcon.h"
 #include "ui/SplashWindow.h"
 #include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
 #include "ui/WrappingButton.h"
 
 #include <QAction>
@@ -30,6 +31,8 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace parlomatic {
 
@@ -247,8 +250,10 @@ void SpeechToolWindow::info_button_Click() {
 }
 
 void SpeechToolWindow::elite_name_changer_Click() {
-    if (!m_nameChanger)
+    if (!m_nameChanger) {
         m_nameChanger = new EliteVoiceChangerWindow(m_interaction);
+        placeBeside(m_nameChanger, this);
+    }
     m_nameChanger->setRecorder(m_nameChanges);
     m_nameChanger->setIniPath(m_tool.profilePath());
     connect(m_nameChanger, &EliteVoiceChangerWindow::nameWritten, this, &SpeechToolWindow::ownActionDone,
@@ -259,8 +264,10 @@ void SpeechToolWindow::elite_name_changer_Click() {
 }
 
 void SpeechToolWindow::keyboard_map_Click() {
-    if (!m_keyboardMap)
+    if (!m_keyboardMap) {
         m_keyboardMap = new KeyboardMapWindow(m_tool, m_interaction);
+        placeBeside(m_keyboardMap, this);
+    }
     m_keyboardMap->show();
     m_keyboardMap->raise();
     m_keyboardMap->activateWindow();
@@ -269,8 +276,10 @@ void SpeechToolWindow::keyboard_map_Click() {
 void SpeechToolWindow::history_Click() {
     if (m_windowChanges == nullptr)
         return;
-    if (!m_history)
+    if (!m_history) {
         m_history = new HistoryWindow(m_tool, m_windowChanges->history());
+        placeBeside(m_history, this);
+    }
     m_history->show();
     m_history->raise();
     m_history->activateWindow();
@@ -299,11 +308,17 @@ void SpeechToolWindow::ownActionDone() {
 }
 
 int SpeechToolWindow::statusStripHeight() const {
-    return statusLines * fontMetrics().lineSpacing() + 2 * statusGap();
+    return statusLines * statusLineHeight() + 2 * statusGap();
+}
+
+int SpeechToolWindow::statusLineHeight() const {
+    // A font's leading may be negative: a line then needs what its text takes.
+    return std::max(fontMetrics().lineSpacing(),
+                    fontMetrics().boundingRect(QRect(), Qt::AlignLeft, QStringLiteral("\u00C1g")).height());
 }
 
 int SpeechToolWindow::statusGap() const {
-    return fontMetrics().lineSpacing() / 4;
+    return statusLineHeight() / 4;
 }
 
 void SpeechToolWindow::showOutcome(const ActionOutcome& outcome) {
@@ -332,7 +347,7 @@ void SpeechToolWindow::showStatusLine() {
 }
 
 void SpeechToolWindow::placeStatusStrip(int top) {
-    const int line = fontMetrics().lineSpacing();
+    const int line = statusLineHeight();
     const int left = pixels(60);
     const int width = pixels(clientWidth - 120);
     const int iconWidth = fontMetrics().height() + fontMetrics().averageCharWidth();

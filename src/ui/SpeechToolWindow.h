@@ -56,6 +56,7 @@ public:
     void info_button_Click();
     // "ÊLÏtë Namechanger": opens the one name changer without modality and
     // gives it the profile path; a name changer already open keeps its texts.
+    // A newly made further window opens beside this one, on its screen.
     void elite_name_changer_Click();
     // "Keyboard map" (also Ctrl+K): opens the one keyboard map without modality,
     // or brings the open one to the front.
@@ -91,6 +92,7 @@ private:
     void ownActionDone();
     // The height the status strip takes, in pixels, lines shown or not.
     int statusStripHeight() const;
+    int statusLineHeight() const;
     int statusGap() const;
     void placeStatusStrip(int top);
     // Returns true when the list was filled anew.
