@@ -17,7 +17,10 @@ void placeBeside(QWidget* window, const QWidget* anchor) {
     const QRect beside = anchor->frameGeometry();
     // The window has no frame yet: the anchor's tells what the frame adds.
     const QSize frame = beside.size() - anchor->size();
-    const QSize size = (window->testAttribute(Qt::WA_Resized) ? window->size() : window->sizeHint()) + frame;
+    // The size the window will open with; Qt keeps a new window within two thirds of its screen.
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
+    const QSize size = window->size() + frame;
     int x = beside.right() + 1;
     if (x + size.width() > area.right() + 1)
         x = beside.left() - size.width();
