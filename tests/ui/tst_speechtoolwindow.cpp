@@ -77,6 +77,7 @@ private slots:
     void removeOneBinding();
     void accessibleNames();
     void escapeClosesFurtherWindows();
+    void paddedLabelsNeedNoScrollBar();
 };
 
 void TestSpeechToolWindow::startUpShowsProfile() {
@@ -591,6 +592,19 @@ void TestSpeechToolWindow::escapeClosesFurtherWindows() {
     QVERIFY(QTest::qWaitForWindowActive(started.window.get()));
     QTest::keyClick(started.window.get(), Qt::Key_Escape);
     QVERIFY(started.window->isVisible());
+}
+
+void TestSpeechToolWindow::paddedLabelsNeedNoScrollBar() {
+    // Kelvanor's labels are padded with blanks: the padding must not widen a list.
+    StartedWindow started(gameProfile("grunt1package.Voicegrunt1", "F5=speech 3 4 -1\r\n"));
+    QVERIFY(started.window);
+    QVERIFY(started.tool.all_taunts().items().contains(u"got him"_s.leftJustified(24, u' ')));
+    for (const QString& name : {u"all_taunts"_s, u"allKeys"_s, u"usedSpeechKeys"_s}) {
+        auto* list = started.find<ListBox>(name);
+        QVERIFY2(!list->horizontalScrollBar()->isVisible(), qPrintable(name));
+    }
+    const QListWidgetItem* bound = started.find<ListBox>(u"usedSpeechKeys"_s)->item(0);
+    QVERIFY(started.find<ListBox>(u"usedSpeechKeys"_s)->fitsItsPlace(bound));
 }
 
 QTEST_MAIN(TestSpeechToolWindow)
