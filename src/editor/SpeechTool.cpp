@@ -179,19 +179,43 @@ bool SpeechTool::Form_Load(const LocateSteps& steps, const QString& workingDir) 
                 QStringLiteral("Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now"));
             return;
         }
-        setProfilePath(path);
-        if (steps.memory)
-            rememberProfile(*steps.memory, path);
-        const BackupMade backup = MakeBackup(profilePath(), m_backupPath);
-        if (backup.outcome == BackupMade::KeptGoodBackup)
-            message(QStringLiteral("Error could not make backup of your kvuser.ini\n") + backup.error);
-        else if (backup.outcome == BackupMade::Failed)
-            message(QStringLiteral("Error could not make backup of your kvuser.ini"));
-        RefreshAll();
-        RefreshAll();
+        openProfile(path, steps.memory);
         loaded = true;
     });
     return loaded;
+}
+
+void SpeechTool::openProfile(const QString& path, QSettings* memory) {
+    setProfilePath(path);
+    if (memory)
+        rememberProfile(*memory, path);
+    const BackupMade backup = MakeBackup(profilePath(), m_backupPath);
+    if (backup.outcome == BackupMade::KeptGoodBackup)
+        message(QStringLiteral("Error could not make backup of your kvuser.ini\n") + backup.error);
+    else if (backup.outcome == BackupMade::Failed)
+        message(QStringLiteral("Error could not make backup of your kvuser.ini"));
+    RefreshAll();
+    RefreshAll();
+}
+
+ActionOutcome SpeechTool::switchProfile(const QList<FoundProfile>& found, const QString& workingDir,
+                                        QSettings* memory) {
+    return runAction([&] {
+        const int chosen = found.isEmpty() ? -1 : m_interaction.chooseProfile(found);
+        QString path = chosen >= 0 && chosen < found.size() ? found.at(chosen).path : QString();
+        if (path.isEmpty()) {
+            path = m_interaction
+                       .chooseOpenFile(
+                           {QStringLiteral("Please locate your kvuser.ini (could be found in ut/system folder)"),
+                            QStringLiteral("kvuser.ini"), workingDir})
+                       .trimmed();
+        }
+        if (!isOrdinaryFile(path))
+            return;
+        openProfile(QFileInfo(path).absoluteFilePath(), memory);
+        setOutcome(ActionOutcome::NothingDone,
+                   QStringLiteral("Now editing %1").arg(QDir::toNativeSeparators(profilePath())));
+    });
 }
 
 void SpeechTool::setProfilePath(const QString& profilePath) {

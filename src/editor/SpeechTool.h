@@ -45,6 +45,14 @@ public:
     // a removed taunt never offers to put a command back.
     void setRecorder(ChangeRecorder* recorder) { m_recorder = recorder; }
 
+    // The profile line was clicked: offers found in the profile chooser (with
+    // none found, or "Browse…", the open-file dialog starting in workingDir).
+    // A chosen ordinary file becomes the profile edited, as at a start:
+    // remembered in memory (when given), backed up, refreshed twice; the
+    // outcome then names it ("Now editing <path>"). Nothing chosen: nothing
+    // changes and the outcome has no description.
+    ActionOutcome switchProfile(const QList<FoundProfile>& found, const QString& workingDir, QSettings* memory);
+
     // Sets profilePath (and from it backupPath and my_temp) without a backup or
     // refresh: for tools that run the refreshes themselves.
     void setProfilePath(const QString& profilePath);
@@ -141,6 +149,8 @@ private:
     void setOutcome(ActionOutcome::Kind kind, const QString& description);
     void applyUndo(const UndoPlan& plan);
 
+    // What start-up does once the profile is settled: path set, remembered, backed up, refreshed twice.
+    void openProfile(const QString& path, QSettings* memory);
     // Binds the selected taunt to keyName (the key is chosen unless keyChosen is false), as assignSpeech_Click says.
     void assignTaunt(const QString& keyName, bool keyChosen);
     // The voicepack Voice names (0 to 14), or 100 for none the program knows.

@@ -227,6 +227,10 @@ void SpeechToolWindow::buildControls() {
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this), &QShortcut::activated, this,
             &SpeechToolWindow::keyboard_map_Click);
     connect(history, &QPushButton::clicked, this, &SpeechToolWindow::history_Click);
+    connect(m_profileLine, &QLabel::linkActivated, this, [this] {
+        if (m_switchProfile)
+            m_switchProfile();
+    });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this), &QShortcut::activated, this,
             &SpeechToolWindow::history_Click);
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, [this] { m_tool.undoLatest(); });
@@ -288,6 +292,15 @@ void SpeechToolWindow::history_Click() {
 void SpeechToolWindow::exit_button_Click() {
     QApplication::closeAllWindows();
     QCoreApplication::quit();
+}
+
+void SpeechToolWindow::setProfileSwitch(std::function<void()> switchProfile) {
+    m_switchProfile = std::move(switchProfile);
+    m_profileLine->setTextFormat(Qt::RichText);
+    m_profileLine->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(
+        m_profileLine, &QLabel::linkActivated, this, [this] { m_switchProfile(); }, Qt::UniqueConnection);
+    showState();
 }
 
 void SpeechToolWindow::setGameSession(GameSession* session) {
@@ -383,7 +396,9 @@ void SpeechToolWindow::showState() {
     m_mytest->setText(m_tool.mytest());
     m_myTemp->setText(m_tool.my_temp());
     const QString profile = QDir::toNativeSeparators(m_tool.profilePath());
-    m_profileLine->setText(m_profileLine->fontMetrics().elidedText(profile, Qt::ElideMiddle, m_profileLine->width()));
+    const QString shown = m_profileLine->fontMetrics().elidedText(profile, Qt::ElideMiddle, m_profileLine->width());
+    m_profileLine->setText(m_switchProfile ? QStringLiteral("<a href=\"profile\">%1</a>").arg(shown.toHtmlEscaped())
+                                           : shown);
     m_profileLine->setToolTip(profile);
     setToolTip(profile);
     if (m_splash)

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class QAction;
 class QComboBox;
@@ -67,6 +68,10 @@ public:
     // "Exit": closes every window and ends the program.
     void exit_button_Click();
 
+    // Makes the profile line a link whose click runs switchProfile (which
+    // offers the profiles found and switches the window to the one chosen).
+    void setProfileSwitch(std::function<void()> switchProfile);
+
     // Shows the session's line in the status strip below the button row, under
     // the word on the last action (a warning colour and icon while the game
     // runs; the strip keeps its height, the controls their places), reads the
@@ -116,6 +121,7 @@ private:
     QLabel* m_gameIcon = nullptr;
     QLabel* m_statusLine = nullptr;
     GameSession* m_session = nullptr;
+    std::function<void()> m_switchProfile;
     // The tool's count of profile writes when they were last handed to the session.
     ChangeRecorder* m_windowChanges = nullptr;
     ChangeRecorder* m_nameChanges = nullptr;

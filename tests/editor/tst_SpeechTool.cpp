@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 #include <QSet>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace parlomatic;
@@ -83,6 +85,8 @@ private slots:
     void noteShownOnceWhileProfileIsReadAgain();
     void voicepackChoiceListsKeyChanges_data();
     void voicepackChoiceListsKeyChanges();
+    void switchingProfile_data();
+    void switchingProfile();
     void actionsSayWhatTheyDid_data();
     void actionsSayWhatTheyDid();
     void failedChoiceShowsNoNote();
@@ -546,6 +550,47 @@ void TestSpeechTool::voicepackChoiceListsKeyChanges() {
     QCOMPARE(s.interaction.messages.last().text, shown.join(u'\n'));
     const QString keys = shown.size() == 2 ? u"1 key says"_s : u"%1 keys say"_s.arg(shown.size() - 1);
     QCOMPARE(outcome.description, u"Voicepack: %1; %2 something else now"_s.arg(choice, keys));
+}
+
+void TestSpeechTool::switchingProfile_data() {
+    QTest::addColumn<QList<int>>("chooserAnswers");
+    QTest::addColumn<bool>("browse");
+    QTest::addColumn<bool>("switched");
+
+    QTest::newRow("one of those found") << QList<int>{1} << false << true;
+    QTest::newRow("browse") << QList<int>{-1} << true << true;
+    QTest::newRow("nothing chosen") << QList<int>{-1} << false << false;
+}
+
+void TestSpeechTool::switchingProfile() {
+    QFETCH(QList<int>, chooserAnswers);
+    QFETCH(bool, browse);
+    QFETCH(bool, switched);
+
+    Started s(gameProfile("Botpack.VoiceMaleOne"));
+    const TempProfile other(gameProfile("DR_BOSS.DR_BOSS", "F5=speech 0 0 -1\r\n"));
+    const QList<FoundProfile> found{{s.profile.path(), u"Steam"_s, {}}, {other.path(), u"Wine"_s, {}}};
+    s.interaction.profileAnswers = chooserAnswers;
+    if (browse)
+        s.interaction.fileAnswers = {other.path()};
+    QTemporaryDir settingsDir;
+    QSettings memory(settingsDir.filePath(u"memory.ini"_s), QSettings::IniFormat);
+
+    const ActionOutcome outcome = s.tool.switchProfile(found, other.dir(), &memory);
+    QCOMPARE(s.interaction.profileChoices, QList<QList<FoundProfile>>{found});
+    QCOMPARE(s.interaction.fileDialogs.size(), chooserAnswers.first() < 0 ? 1 : 0);
+    if (!switched) {
+        QCOMPARE(s.tool.profilePath(), s.profile.path());
+        QVERIFY(outcome.description.isEmpty());
+        return;
+    }
+    QCOMPARE(s.tool.profilePath(), other.path());
+    QCOMPARE(outcome.description, u"Now editing "_s + QDir::toNativeSeparators(other.path()));
+    QCOMPARE(s.tool.voicepack().text(), u"DR.Boss Voicepack(german)"_s);
+    QCOMPARE(s.tool.usedSpeechKeys().items(), QStringList{u"F5: "_s + column(u"Bestätige"_s)});
+    // As at a start: backed up and remembered.
+    QCOMPARE(QFile(other.dir() + u"/kvuser1.bak"_s).size(), QFileInfo(other.path()).size());
+    QCOMPARE(memory.allKeys().size(), 1);
 }
 
 void TestSpeechTool::actionsSayWhatTheyDid_data() {

@@ -78,6 +78,7 @@ private slots:
     void accessibleNames();
     void escapeClosesFurtherWindows();
     void paddedLabelsNeedNoScrollBar();
+    void profileLineSwitchesProfile();
 };
 
 void TestSpeechToolWindow::startUpShowsProfile() {
@@ -605,6 +606,29 @@ void TestSpeechToolWindow::paddedLabelsNeedNoScrollBar() {
     }
     const QListWidgetItem* bound = started.find<ListBox>(u"usedSpeechKeys"_s)->item(0);
     QVERIFY(started.find<ListBox>(u"usedSpeechKeys"_s)->fitsItsPlace(bound));
+}
+
+void TestSpeechToolWindow::profileLineSwitchesProfile() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    const TempProfile other(gameProfile("DR_BOSS.DR_BOSS"));
+    started.interaction.fileAnswers = {other.path()};
+    int clicks = 0;
+    started.window->setProfileSwitch([&] {
+        ++clicks;
+        started.tool.switchProfile({}, other.dir(), nullptr);
+    });
+    auto* line = started.find<QLabel>(u"profileLine"_s);
+    QVERIFY(line->text().startsWith(u"<a href="_s));
+    QCOMPARE(line->toolTip(), QDir::toNativeSeparators(started.profile.path()));
+
+    QVERIFY(line->textInteractionFlags().testFlag(Qt::LinksAccessibleByKeyboard));
+    QTest::mouseClick(line, Qt::LeftButton, {}, QPoint(line->fontMetrics().averageCharWidth(), line->height() / 2));
+    QCOMPARE(clicks, 1);
+    QCOMPARE(line->toolTip(), QDir::toNativeSeparators(other.path()));
+    QCOMPARE(started.find<QComboBox>(u"voicepack"_s)->currentText(), u"DR.Boss Voicepack(german)"_s);
+    QCOMPARE(started.find<QLabel>(u"action_status"_s)->text(),
+             u"Now editing "_s + QDir::toNativeSeparators(other.path()));
 }
 
 QTEST_MAIN(TestSpeechToolWindow)
