@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace parlomatic {
@@ -36,6 +37,14 @@ KeyboardMapWindow::KeyboardMapWindow(SpeechTool& tool, UserInteraction& interact
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_view, 1);
     column->addLayout(bottom);
+
+    // Opened no wider than two thirds of its screen, as Qt opens a new window,
+    // and at the picture's proportions, so that no white band stays empty.
+    const QSize picture = m_view->sizeHint();
+    if (const QScreen* screen = this->screen(); screen != nullptr) {
+        const QSize room(screen->availableGeometry().width() * 2 / 3, screen->availableGeometry().height() * 2 / 3);
+        resize(picture.scaled(picture.boundedTo(room), Qt::KeepAspectRatio) + (sizeHint() - picture));
+    }
 
     connect(m_view, &KeyboardMapView::focusDescriptionChanged, m_focusLine, &QLabel::setText);
     connect(save, &QPushButton::clicked, this, &KeyboardMapWindow::savePicture_Click);

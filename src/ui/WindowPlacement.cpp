@@ -20,7 +20,8 @@ void placeBeside(QWidget* window, const QWidget* anchor) {
     // The size the window will open with; Qt keeps a new window within two thirds of its screen.
     if (!window->testAttribute(Qt::WA_Resized))
         window->adjustSize();
-    const QSize size = window->size() + frame;
+    // Its layout will not let it be smaller than its minimum.
+    const QSize size = window->size().expandedTo(window->minimumSizeHint()) + frame;
     int x = beside.right() + 1;
     if (x + size.width() > area.right() + 1)
         x = beside.left() - size.width();
