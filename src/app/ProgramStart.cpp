@@ -59,6 +59,18 @@ std::unique_ptr<StartedProgram> startProgram(const QString& commandLineProfile, 
     program->window->setRecorders(&program->windowChanges, &program->nameChanges);
     program->window->setGameSession(program->session.get());
     program->session->start();
+    program->window->setProfileSwitch([started = program.get(), historyFolder] {
+        const std::unique_ptr<QSettings> memory = programSettings();
+        const QString before = started->tool.profilePath();
+        started->tool.switchProfile(findProfiles(SearchEnvironment::fromSystem()), QDir::currentPath(), memory.get());
+        if (started->tool.profilePath() == before)
+            return;
+        // The game's watch follows the profile now edited.
+        started->session =
+            std::make_unique<GameSession>(started->tool.profilePath(), ChangeHistory(historyFolder), started->monitor);
+        started->window->setGameSession(started->session.get());
+        started->session->start();
+    });
     runAfterFirstPaint(program->window.get(), [] { QApplication::setWindowIcon(programIcon()); });
     return program;
 }

@@ -102,4 +102,17 @@ const QStringList& KeyNameTable() {
     return names;
 }
 
+const QStringList& MoreKeyNames() {
+    static const QStringList names{
+        QStringLiteral("Backspace"),   QStringLiteral("Tilde"),    QStringLiteral("R"),
+        QStringLiteral("Y"),           QStringLiteral("I"),        QStringLiteral("P"),
+        QStringLiteral("SingleQuote"), QStringLiteral("Comma"),    QStringLiteral("Period"),
+        QStringLiteral("RShift"),      QStringLiteral("Alt"),      QStringLiteral("RControl"),
+        QStringLiteral("PrintScrn"),   QStringLiteral("Insert"),   QStringLiteral("Home"),
+        QStringLiteral("PageUp"),      QStringLiteral("Delete"),   QStringLiteral("NumLock"),
+        QStringLiteral("GreyMinus"),   QStringLiteral("GreyPlus"),
+    };
+    return names;
+}
+
 } // namespace parlomatic

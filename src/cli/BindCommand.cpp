@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogue/KeyNameTable.h"
+#include "catalogue/LabelText.h"
 #include "cli/Commands.h"
 #include "cli/StartedTool.h"
 #include "cli/TauntLookup.h"
@@ -8,6 +10,15 @@
 namespace parlomatic::cli {
 
 namespace {
+
+// The name of the further key (MoreKeyNames) named key in any case, or an empty text.
+QString findMoreKey(const QString& key) {
+    for (const QString& name : MoreKeyNames()) {
+        if (name.compare(key, Qt::CaseInsensitive) == 0)
+            return name;
+    }
+    return {};
+}
 
 // The allKeys item of the key named key (exactly, or else ignoring case).
 int findKey(const QStringList& keyItems, const QString& key) {
@@ -43,14 +54,16 @@ int runBind(const CliCommand& command, CliContext& context, const QStringList& a
         return exitFailed;
     }
     const int keyIndex = findKey(tool.allKeys().items(), key);
-    if (keyIndex < 0) {
+    const QString moreKey = keyIndex < 0 ? findMoreKey(key) : QString();
+    if (keyIndex < 0 && moreKey.isEmpty()) {
         context.err << "Unknown key \"" << key << "\"." << Qt::endl;
         return exitFailed;
     }
     const int tauntIndex = findTaunt(tool.all_taunts().items(), taunt, context.err);
     if (tauntIndex < 0)
-        return exitFailed;
-    const QString keyName = tool.allKeys().items().at(keyIndex).section(QLatin1Char(':'), 0, 0);
+        return tauntIndex == -1 ? exitFailed : exitUsage;
+    const QString keyName =
+        keyIndex < 0 ? moreKey : tool.allKeys().items().at(keyIndex).section(QLatin1Char(':'), 0, 0);
     if (const QString binding = keyBinding(ProfileFile(tool.profilePath()), keyName);
         isGameCommand(binding) && !parser.isSet(replace)) {
         context.err << keyName << " is bound to " << binding << "; give --replace to replace it with the taunt."
@@ -59,6 +72,8 @@ int runBind(const CliCommand& command, CliContext& context, const QStringList& a
     }
 
     tool.selectTaunt(tauntIndex);
+    if (keyIndex < 0)
+        return exitStatusOf(tool.assignToKey(keyName));
     tool.selectKey(keyIndex);
     return exitStatusOf(tool.assignSpeech_Click());
 }
@@ -67,7 +82,8 @@ int runBind(const CliCommand& command, CliContext& context, const QStringList& a
 
 CliCommand bindCommand() {
     return {QStringLiteral("bind"), QStringLiteral("bind KEY TAUNT [--replace]"),
-            QStringLiteral("Binds the current voicepack's taunt TAUNT to key KEY; a key bound to a command of the "
+            QStringLiteral("Binds the current voicepack's taunt TAUNT (any case) to key KEY, also to the game's keys "
+                           "the window's key list lacks (R, Y, Insert, Comma, ...); a key bound to a command of the "
                            "game only with --replace."),
             runBind};
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/TauntLookup.h"
 
+#include "catalogue/LabelText.h"
+
 #include <QList>
 
 namespace parlomatic::cli {
@@ -8,26 +10,22 @@ namespace parlomatic::cli {
 int findTaunt(const QStringList& taunts, const QString& taunt, QTextStream& err) {
     if (const qsizetype exact = taunts.indexOf(taunt); exact >= 0)
         return static_cast<int>(exact);
-    const auto withoutTrailingBlanks = [](QString text) {
-        while (text.endsWith(QLatin1Char(' ')))
-            text.chop(1);
-        return text;
-    };
+    const QString wanted = withoutPadding(taunt.trimmed());
     QList<int> matches;
     for (int i = 0; i < taunts.size(); ++i) {
-        if (withoutTrailingBlanks(taunts[i]) == withoutTrailingBlanks(taunt))
+        if (withoutPadding(taunts[i]).compare(wanted, Qt::CaseInsensitive) == 0)
             matches.append(i);
     }
     if (matches.size() == 1)
         return matches.first();
     if (matches.isEmpty()) {
-        err << "The current voicepack has no taunt \"" << taunt << "\"." << Qt::endl;
-    } else {
-        err << "Several taunts match \"" << taunt << "\"; name one exactly:" << Qt::endl;
-        for (int i : matches)
-            err << "  \"" << taunts[i] << '"' << Qt::endl;
+        err << "The current voicepack has no taunt \"" << wanted << "\"." << Qt::endl;
+        return -1;
     }
-    return -1;
+    err << "Several taunts match \"" << wanted << "\"; name one exactly:" << Qt::endl;
+    for (int i : matches)
+        err << "  \"" << taunts[i] << '"' << Qt::endl;
+    return -2;
 }
 
 } // namespace parlomatic::cli

@@ -2,9 +2,11 @@
 #include "editor/SpeechTool.h"
 
 #include "catalogue/KeyNameTable.h"
+#include "catalogue/LabelText.h"
 #include "catalogue/ProductInfo.h"
 #include "catalogue/VoicePackCatalogue.h"
 #include "editor/KeyBinding.h"
+#include "editor/KeyChanges.h"
 #include "history/EntryHistory.h"
 #include "locate/RememberedProfile.h"
 #include "profile/Backup.h"
@@ -78,13 +80,6 @@ QString keyNameOfItem(const QString& item) {
 QString keyColumnOfItem(const QString& item) {
     const qsizetype colon = item.left(bindingColumnWidth).indexOf(QLatin1Char(':'));
     return colon < 0 ? QString() : item.mid(colon + 2);
-}
-
-// A label or column as a sentence shows it: without the blanks that pad it.
-QString withoutPadding(QString text) {
-    while (text.endsWith(QLatin1Char(' ')))
-        text.chop(1);
-    return text;
 }
 
 // "14:02" for a time today, else "2026-12-05 14:02".
@@ -185,20 +180,46 @@ bool SpeechTool::Form_Load(const LocateSteps& steps, const QString& workingDir) 
                 QStringLiteral("Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now"));
             return;
         }
-        m_place = profileInStore(steps.virtualStore, path);
-        setProfilePath(m_place.path);
-        if (steps.memory)
-            rememberProfile(*steps.memory, profilePath());
-        const BackupMade backup = MakeBackup(profilePath(), m_backupPath);
-        if (backup.outcome == BackupMade::KeptGoodBackup)
-            message(QStringLiteral("Error could not make backup of your kvuser.ini\n") + backup.error);
-        else if (backup.outcome == BackupMade::Failed)
-            message(QStringLiteral("Error could not make backup of your kvuser.ini"));
-        RefreshAll();
-        RefreshAll();
+        m_virtualStore = steps.virtualStore;
+        openProfile(path, steps.memory);
         loaded = true;
     });
     return loaded;
+}
+
+void SpeechTool::openProfile(const QString& path, QSettings* memory) {
+    // Under a protected folder the game reads its VirtualStore copy.
+    m_place = profileInStore(m_virtualStore, path);
+    setProfilePath(m_place.path);
+    if (memory)
+        rememberProfile(*memory, profilePath());
+    const BackupMade backup = MakeBackup(profilePath(), m_backupPath);
+    if (backup.outcome == BackupMade::KeptGoodBackup)
+        message(QStringLiteral("Error could not make backup of your kvuser.ini\n") + backup.error);
+    else if (backup.outcome == BackupMade::Failed)
+        message(QStringLiteral("Error could not make backup of your kvuser.ini"));
+    RefreshAll();
+    RefreshAll();
+}
+
+ActionOutcome SpeechTool::switchProfile(const QList<FoundProfile>& found, const QString& workingDir,
+                                        QSettings* memory) {
+    return runAction([&] {
+        const int chosen = found.isEmpty() ? -1 : m_interaction.chooseProfile(found);
+        QString path = chosen >= 0 && chosen < found.size() ? found.at(chosen).path : QString();
+        if (path.isEmpty()) {
+            path = m_interaction
+                       .chooseOpenFile(
+                           {QStringLiteral("Please locate your kvuser.ini (could be found in ut/system folder)"),
+                            QStringLiteral("kvuser.ini"), workingDir})
+                       .trimmed();
+        }
+        if (!isOrdinaryFile(path))
+            return;
+        openProfile(QFileInfo(path).absoluteFilePath(), memory);
+        setOutcome(ActionOutcome::NothingDone,
+                   QStringLiteral("Now editing %1").arg(QDir::toNativeSeparators(profilePath())));
+    });
 }
 
 void SpeechTool::setProfilePath(const QString& profilePath) {
@@ -243,6 +264,9 @@ void SpeechTool::RefreshAll() {
             const QString binding = m_profile.ReadEntry(inputSection, keyName, voiceDefault(), readCapacity);
             m_allKeys.addItem(keyName + QStringLiteral(": ") + bindingColumnFor(binding, keyName));
         }
+        // The further keys show only once they carry a taunt.
+        for (const QString& keyName : MoreKeyNames())
+            bindingColumnFor(m_profile.ReadEntry(inputSection, keyName, voiceDefault(), readCapacity), keyName);
         for (int j = 0; j <= m_currentTaunts.lastSlot(); ++j) {
             const QString& label = m_currentTaunts.slot(j).label;
             if (!label.isEmpty())
@@ -293,35 +317,46 @@ QString SpeechTool::bindingColumnFor(const QString& binding, const QString& keyN
 
 ActionOutcome SpeechTool::assignSpeech_Click() {
     return runAction([&] {
-        const QString taunt = m_allTaunts.text();
         const QString keyItem = m_allKeys.text();
-        if (taunt.isEmpty() || keyItem.isEmpty()) {
-            m_interaction.showMessage({QStringLiteral("Select a Speech and a key first"), QStringLiteral("Error"),
-                                       MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
-            setOutcome(ActionOutcome::Refused, QStringLiteral("Select a Speech and a key first"));
-        } else if (const qsizetype colon = keyItem.left(bindingColumnWidth).indexOf(QLatin1Char(':')); colon >= 0) {
-            const QString keyName = keyItem.left(colon);
-            if (mayReplace(keyName, taunt)) {
-                // Every slot with this exact label writes in turn; the last one decides.
-                Result failed = Result::success();
-                for (int j = 0; j <= m_currentTaunts.lastSlot(); ++j) {
-                    const TauntEntry& entry = m_currentTaunts.slot(j);
-                    if (entry.label != taunt)
-                        continue;
-                    const Result written = m_profile.WriteEntry(inputSection, keyName,
-                                                                speechBindingText(entry.speechType, entry.speechIndex));
-                    if (!written.ok())
-                        failed = written;
-                }
-                setOutcome(ActionOutcome::Written,
-                           QStringLiteral("%1 now says \"%2\"").arg(keyName, withoutPadding(taunt)));
-                reportWriteFailure(failed);
-            } else {
-                setOutcome(ActionOutcome::Cancelled, {});
-            }
-        }
-        RefreshAll();
+        const qsizetype colon = keyItem.left(bindingColumnWidth).indexOf(QLatin1Char(':'));
+        assignTaunt(colon < 0 ? QString() : keyItem.left(colon), !keyItem.isEmpty());
     });
+}
+
+ActionOutcome SpeechTool::assignToKey(const QString& keyName) {
+    return runAction([&] { assignTaunt(keyName, true); });
+}
+
+void SpeechTool::assignTaunt(const QString& keyName, bool keyChosen) {
+    const QString taunt = m_allTaunts.text();
+    if (taunt.isEmpty() || !keyChosen) {
+        m_interaction.showMessage({QStringLiteral("Select a Speech and a key first"), QStringLiteral("Error"),
+                                   MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
+        setOutcome(ActionOutcome::Refused, QStringLiteral("Select a Speech and a key first"));
+    } else if (!keyName.isEmpty()) {
+        if (mayReplace(keyName, taunt)) {
+            // Every slot with this exact label writes in turn; the last one decides.
+            Result failed = Result::success();
+            for (int j = 0; j <= m_currentTaunts.lastSlot(); ++j) {
+                const TauntEntry& entry = m_currentTaunts.slot(j);
+                if (entry.label != taunt)
+                    continue;
+                const Result written =
+                    m_profile.WriteEntry(inputSection, keyName, speechBindingText(entry.speechType, entry.speechIndex));
+                if (!written.ok())
+                    failed = written;
+            }
+            setOutcome(ActionOutcome::Written,
+                       QStringLiteral("%1 now says \"%2\"").arg(keyName, withoutPadding(taunt)));
+            reportWriteFailure(failed);
+        } else {
+            setOutcome(ActionOutcome::Cancelled,
+                       QStringLiteral("%1 keeps %2").arg(keyName, keyBinding(m_profile, keyName)));
+        }
+    }
+    RefreshAll();
+    // So that a second key can get the same taunt.
+    m_allTaunts.select(static_cast<int>(m_allTaunts.items().indexOf(taunt)));
 }
 
 bool SpeechTool::mayReplace(const QString& keyName, const QString& taunt) {
@@ -378,7 +413,7 @@ ActionOutcome SpeechTool::erase_speech_Click() {
             const ProfileFile::ReadScope reads(m_profile);
             Result failed = Result::success();
             int erased = 0;
-            for (const QString& keyName : KeyNameTable()) {
+            for (const QString& keyName : KeyNameTable() + MoreKeyNames()) {
                 const QString binding = m_profile.ReadEntry(inputSection, keyName, voiceDefault(), readCapacity);
                 if (!isSpeechBinding(binding))
                     continue;
@@ -393,7 +428,7 @@ ActionOutcome SpeechTool::erase_speech_Click() {
                                                    : QStringLiteral("All %1 speech bindings erased").arg(erased));
             reportWriteFailure(failed);
         } else {
-            setOutcome(ActionOutcome::Cancelled, {});
+            setOutcome(ActionOutcome::Cancelled, QStringLiteral("Nothing erased"));
         }
         RefreshAll();
     });
@@ -406,9 +441,12 @@ ActionOutcome SpeechTool::voicepack_Click() {
         // A player's choice that could not be written is no choice: it shows no
         // note, and the refresh that puts the old voicepack back shows none either.
         bool refused = false;
-        for (const VoicePackInfo& info : VoicePackCatalogue()) {
+        const auto& catalogue = VoicePackCatalogue();
+        for (int i = 0; i < voicePackCount; ++i) {
+            const VoicePackInfo& info = catalogue[i];
             if (info.displayName != choice)
                 continue;
+            const int before = byPlayer ? voicepackInProfile() : noVoicepackFound;
             if (byPlayer || !m_readOnlyRefresh) {
                 const Result written = m_profile.WriteEntry(playerSection, voiceKey, info.classPath);
                 if (byPlayer) {
@@ -417,10 +455,17 @@ ActionOutcome SpeechTool::voicepack_Click() {
                     refused = !written.ok();
                 }
             }
-            if (!refused && !info.note.isEmpty() && choice != m_lastVoicepackChoice && m_firstChoiceDone) {
+            if (refused)
+                continue;
+            const bool newChoice = choice != m_lastVoicepackChoice;
+            // Noted before the boxes show: a refresh while one is open must not show the note again.
+            m_lastVoicepackChoice = choice;
+            if (!info.note.isEmpty() && newChoice && m_firstChoiceDone) {
                 m_interaction.showMessage(
                     {info.note, info.displayName, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
             }
+            if (before != noVoicepackFound && before != i)
+                tellKeyChanges(keyChanges(speechKeys(), before, i), info.displayName);
         }
         if (!refused)
             m_lastVoicepackChoice = choice;
@@ -429,6 +474,30 @@ ActionOutcome SpeechTool::voicepack_Click() {
         m_caption = product::mainWindowCaptionVersioned();
         m_productLine = product::productLineVersioned();
     });
+}
+
+int SpeechTool::voicepackInProfile() const {
+    return findVoicepack(m_profile.ReadEntry(playerSection, voiceKey, voiceDefault(), readCapacity));
+}
+
+QList<KeySpeech> SpeechTool::speechKeys() const {
+    const ProfileFile::ReadScope reads(m_profile);
+    QList<KeySpeech> keys;
+    for (const QString& keyName : KeyNameTable() + MoreKeyNames()) {
+        if (const auto binding =
+                readSpeechBinding(m_profile.ReadEntry(inputSection, keyName, voiceDefault(), readCapacity)))
+            keys.append({keyName, *binding});
+    }
+    return keys;
+}
+
+void SpeechTool::tellKeyChanges(const QList<KeyChange>& changes, const QString& voicepackName) {
+    if (changes.isEmpty())
+        return;
+    message(keyChangesText(changes, voicepackName), MessageIcon::Information);
+    m_action.description += changes.size() == 1
+                                ? QStringLiteral("; 1 key says something else now")
+                                : QStringLiteral("; %1 keys say something else now").arg(changes.size());
 }
 
 void SpeechTool::setMytest(const QString& text) {
@@ -497,7 +566,7 @@ void SpeechTool::applyUndo(const UndoPlan& plan) {
                 .arg(conflictList(plan.conflicts)),
             product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo, MessageAnswer::No};
         if (m_interaction.showMessage(question) != MessageAnswer::Yes) {
-            setOutcome(ActionOutcome::Cancelled, {});
+            setOutcome(ActionOutcome::Cancelled, QStringLiteral("Nothing undone"));
             return;
         }
     }
@@ -526,6 +595,24 @@ ActionOutcome SpeechTool::restoreOriginal() {
         reportWriteFailure(m_profile.ReplaceContent(*original));
         RefreshAll();
     });
+}
+
+QStringList SpeechTool::keysOfTaunt(int index) const {
+    const QString column = labelColumn(m_allTaunts.items().value(index));
+    QStringList keys;
+    for (const QString& item : m_usedSpeechKeys.items()) {
+        if (index >= 0 && index < m_allTaunts.count() && keyColumnOfItem(item) == column)
+            keys.append(keyNameOfItem(item));
+    }
+    return keys;
+}
+
+QString SpeechTool::onKeysText(const QStringList& keys) {
+    if (keys.isEmpty())
+        return {};
+    if (keys.size() == 1)
+        return QStringLiteral("On ") + keys.first();
+    return QStringLiteral("On %1 and %2").arg(keys.first(keys.size() - 1).join(QStringLiteral(", ")), keys.last());
 }
 
 void SpeechTool::selectTaunt(int index) {

@@ -3,6 +3,7 @@
 
 #include "catalogue/CurrentTauntTable.h"
 #include "editor/ActionOutcome.h"
+#include "editor/KeyChanges.h"
 #include "editor/ListModel.h"
 #include "history/ChangeRecorder.h"
 #include "history/Undo.h"
@@ -47,6 +48,14 @@ public:
     // a removed taunt never offers to put a command back.
     void setRecorder(ChangeRecorder* recorder) { m_recorder = recorder; }
 
+    // The profile line was clicked: offers found in the profile chooser (with
+    // none found, or "Browse…", the open-file dialog starting in workingDir).
+    // A chosen ordinary file becomes the profile edited, as at a start:
+    // remembered in memory (when given), backed up, refreshed twice; the
+    // outcome then names it ("Now editing <path>"). Nothing chosen: nothing
+    // changes and the outcome has no description.
+    ActionOutcome switchProfile(const QList<FoundProfile>& found, const QString& workingDir, QSettings* memory);
+
     // Sets profilePath (and from it backupPath and my_temp) without a backup or
     // refresh: for tools that run the refreshes themselves.
     void setProfilePath(const QString& profilePath);
@@ -67,15 +76,21 @@ public:
     // key holds a command of the game, asks first, saying what is lost
     // (Yes/No, No the default); No writes nothing.
     ActionOutcome assignSpeech_Click();
+    // assignSpeech_Click for keyName instead of the selected key: for the
+    // keys of MoreKeyNames, which "All available Keys" does not list.
+    ActionOutcome assignToKey(const QString& keyName);
     // Empties the speech binding of the key of the selected usedSpeechKeys
     // item, then refreshes. When the history says a command of the game was
     // on the key before our taunt, asks to put it back (Yes the default) and
     // writes it instead. Nothing selected, or a key that no longer holds a
     // speech binding: nothing is written.
     ActionOutcome removeSpeechBinding_Click();
-    // Asks, then empties every speech binding of the known keys; refreshes after either answer.
+    // Asks, then empties every speech binding of the known keys (MoreKeyNames
+    // included); refreshes after either answer.
     ActionOutcome erase_speech_Click();
     // Handles the drop-down's selected entry: writes Voice, may show the note, relays, sets captions.
+    // A player's choice of another voicepack then lists the keys whose taunt
+    // is called differently in it ("End: Affirmative → Bestätige").
     ActionOutcome voicepack_Click();
     // Copies the backup over the profile when it is plausible, then refreshes.
     ActionOutcome Restore_ini_Click();
@@ -106,6 +121,11 @@ public:
     const ListModel& all_taunts() const { return m_allTaunts; }
     const ListModel& allKeys() const { return m_allKeys; }
     const ListModel& usedSpeechKeys() const { return m_usedSpeechKeys; }
+    // The keys whose speech binding says the taunt at index of all_taunts, in
+    // the order of usedSpeechKeys; empty for a taunt on no key.
+    QStringList keysOfTaunt(int index) const;
+    // "On F7", "On F7 and NumPad3", "On F7, F8 and NumPad3"; empty for no keys.
+    static QString onKeysText(const QStringList& keys);
     const QString& mytest() const { return m_mytest; }
     const QString& my_temp() const { return m_myTemp; }
     const QString& caption() const { return m_caption; }
@@ -117,6 +137,9 @@ public:
     const CurrentTauntTable& currentTaunts() const { return m_currentTaunts; }
     const QString& lastRefreshedChoice() const { return m_lastRefreshedChoice; }
     bool firstChoiceDone() const { return m_firstChoiceDone; }
+
+    // True while a handler runs (also while one of its questions is open).
+    bool acting() const { return m_handlerDepth > 0; }
 
     // Called once after each handler the window forwarded has ended, with what
     // it did, when the state may have changed.
@@ -130,6 +153,17 @@ private:
     // Sets what the running action did, unless it already failed.
     void setOutcome(ActionOutcome::Kind kind, const QString& description);
     void applyUndo(const UndoPlan& plan);
+
+    // What start-up does once the profile is settled: path set, remembered, backed up, refreshed twice.
+    void openProfile(const QString& path, QSettings* memory);
+    // Binds the selected taunt to keyName (the key is chosen unless keyChosen is false), as assignSpeech_Click says.
+    void assignTaunt(const QString& keyName, bool keyChosen);
+    // The voicepack Voice names (0 to 14), or 100 for none the program knows.
+    int voicepackInProfile() const;
+    // The known keys that hold a speech binding, with its numbers.
+    QList<KeySpeech> speechKeys() const;
+    // Shows what keys say now, when any changed, and adds it to the action's description.
+    void tellKeyChanges(const QList<KeyChange>& changes, const QString& voicepackName);
 
     void setMytest(const QString& text);
     void mytest_Change();
@@ -147,6 +181,8 @@ private:
     ProfileFile m_profile;
     QString m_backupPath;
     ProfileInStore m_place;
+    // Where start-up looked for VirtualStore copies; a switched profile is looked up there too.
+    VirtualStorePlaces m_virtualStore;
 
     ListModel m_voicepack;
     ListModel m_allTaunts;

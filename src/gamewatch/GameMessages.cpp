@@ -18,7 +18,7 @@ QString keptSentence(int kept) {
 } // namespace
 
 QString gameRunningWarning() {
-    return QStringLiteral("Unreal Tournament is running: it will undo these changes when it quits. "
+    return QStringLiteral("Unreal Tournament is running: changes made now are undone when it quits; "
                           "Parlomatic will apply them again.");
 }
 

@@ -33,6 +33,8 @@ public:
     // The warning while the game runs; after the check at its exit, the line
     // telling what it did; otherwise empty.
     const QString& statusLine() const { return m_statusLine; }
+    // True while the game runs (the status line is then its warning).
+    bool gameRunning() const { return m_monitor.isRunning(); }
 
 signals:
     void statusLineChanged();

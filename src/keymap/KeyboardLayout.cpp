@@ -1,11 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keymap/KeyboardLayout.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace parlomatic {
 
 namespace {
+
+// The short symbols of the punctuation keys.
+QString symbolOf(const QString& name) {
+    static const QHash<QString, QString> symbols{
+        {QStringLiteral("Tilde"), QStringLiteral("~")},        {QStringLiteral("Minus"), QStringLiteral("-")},
+        {QStringLiteral("Equals"), QStringLiteral("=")},       {QStringLiteral("LeftBracket"), QStringLiteral("[")},
+        {QStringLiteral("RightBracket"), QStringLiteral("]")}, {QStringLiteral("Backslash"), QStringLiteral("\\")},
+        {QStringLiteral("Semicolon"), QStringLiteral(";")},    {QStringLiteral("SingleQuote"), QStringLiteral("'")},
+        {QStringLiteral("Comma"), QStringLiteral(",")},        {QStringLiteral("Period"), QStringLiteral(".")},
+        {QStringLiteral("Slash"), QStringLiteral("/")},
+    };
+    return symbols.value(name);
+}
 
 // Lays out keys one unit high from left to right.
 class LayoutBuilder {
@@ -25,13 +39,13 @@ public:
     }
 
     LayoutBuilder& key(KeyBlock block, const QString& name, const QRectF& place) {
-        m_keys.push_back(KeyCap{name, QString(), place, block, QString()});
+        m_keys.push_back(KeyCap{name, QString(), place, block, QString(), symbolOf(name)});
         return *this;
     }
 
     // A key the game has no name of its own for.
     LayoutBuilder& unnamed(KeyBlock block, const QString& caption, const QRectF& place, const QString& why) {
-        m_keys.push_back(KeyCap{QString(), caption, place, block, why});
+        m_keys.push_back(KeyCap{QString(), caption, place, block, why, QString()});
         return *this;
     }
 

@@ -25,8 +25,14 @@ struct KeyCap {
     // Why a key without a name cannot be bound; empty for named keys.
     QString whyUnbindable;
 
-    // The text drawn on the key.
+    // What a punctuation key shows instead of its long name, as the game's
+    // own key list does (";" for Semicolon); empty for other keys.
+    QString symbol;
+
+    // The key's name for the player: its name, or its caption without one.
     const QString& shownText() const { return name.isEmpty() ? caption : name; }
+    // The text drawn on the key.
+    const QString& drawnText() const { return symbol.isEmpty() ? shownText() : symbol; }
 };
 
 // A full keyboard (function row, main block, navigation block, numeric keypad)

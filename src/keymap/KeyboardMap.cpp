@@ -64,7 +64,7 @@ KeyboardMap readKeyboardMap(const ProfileFile& profile, const CurrentTauntTable*
         if (!key.name.isEmpty())
             state.binding = profile.ReadEntry(section, key.name, QString(), bindingCapacity);
         ClassifiedBinding classified{BindingClass::Unavailable, {}};
-        if (KeyNameTable().contains(key.name))
+        if (KeyNameTable().contains(key.name) || MoreKeyNames().contains(key.name))
             classified = classifyBinding(state.binding, currentTaunts);
         state.kind = classified.kind;
         state.description = describe(key, state, classified.tauntLabel);
@@ -101,9 +101,18 @@ bool clickMapKey(SpeechTool& tool, int layoutIndex) {
 }
 
 bool assignMapKey(SpeechTool& tool, int layoutIndex) {
-    if (!clickMapKey(tool, layoutIndex))
+    if (clickMapKey(tool, layoutIndex)) {
+        tool.assignSpeech_Click();
+        return true;
+    }
+    const std::vector<KeyCap>& layout = keyboardLayout();
+    if (layoutIndex < 0 || layoutIndex >= static_cast<int>(layout.size()))
         return false;
-    tool.assignSpeech_Click();
+    const QString& name = layout[static_cast<std::size_t>(layoutIndex)].name;
+    // A further key has no item to select; with a voicepack, the taunt goes on it directly.
+    if (!MoreKeyNames().contains(name) || tool.allKeys().count() == 0)
+        return false;
+    tool.assignToKey(name);
     return true;
 }
 

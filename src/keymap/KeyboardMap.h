@@ -32,8 +32,9 @@ struct KeyboardMap {
 
 // Reads the binding of every named key of the layout from profile's
 // [Engine.Input] and classifies it (classifyBinding). currentTaunts is null
-// when no voicepack is current. Keys outside KeyNameTable and keys without a
-// name are Unavailable; a named one still shows its binding in its description.
+// when no voicepack is current. Keys outside KeyNameTable and MoreKeyNames and
+// keys without a name are Unavailable; a named one still shows its binding in
+// its description.
 KeyboardMap readKeyboardMap(const ProfileFile& profile, const CurrentTauntTable* currentTaunts,
                             const QString& voicepackName);
 
@@ -51,8 +52,10 @@ bool clickMapKey(SpeechTool& tool, int layoutIndex);
 
 // A double click (or Enter) on key layoutIndex: selects the key as a click
 // does and then runs "assign Taunt to key" with the selected taunt, its
-// messages and questions included. Does nothing and returns false when the
-// key cannot be selected, so that no other key is ever assigned.
+// messages and questions included; a key of MoreKeyNames, which has no item
+// to select, gets the taunt through assignToKey. Does nothing and returns
+// false for any other key that cannot be selected, so that no other key is
+// ever assigned.
 bool assignMapKey(SpeechTool& tool, int layoutIndex);
 
 } // namespace parlomatic

@@ -209,7 +209,7 @@ void KeyboardMapPicture::paint(QPainter& painter, const KeyboardMap& map, int se
         painter.setBrush(fill);
         painter.drawRoundedRect(rect, 0.1 * m_unit, 0.1 * m_unit);
         painter.setPen(state.kind == BindingClass::Unavailable ? QColor(0x80, 0x80, 0x80) : ink);
-        drawKeyText(painter, rect, layout[i].shownText(), textPixels);
+        drawKeyText(painter, rect, layout[i].drawnText(), textPixels);
     }
 
     painter.setBrush(Qt::NoBrush);

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace parlomatic {
 
@@ -28,6 +29,11 @@ void enterClicksFocusedButton(QWidget* window) {
     // An auto-default button clicks itself on Enter while it has the focus.
     for (QPushButton* button : window->findChildren<QPushButton*>())
         button->setAutoDefault(true);
+}
+
+void closeOnEscape(QWidget* window) {
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), window), &QShortcut::activated, window,
+                     &QWidget::close);
 }
 
 } // namespace parlomatic

@@ -29,4 +29,7 @@ QFrame* whitePanel(QWidget* parent);
 // the window's buttons are made.
 void enterClicksFocusedButton(QWidget* window);
 
+// Lets Escape close window: for the program's further windows, never the main one.
+void closeOnEscape(QWidget* window);
+
 } // namespace parlomatic

@@ -27,6 +27,7 @@ EliteVoiceChangerWindow::EliteVoiceChangerWindow(UserInteraction& interaction)
     : QWidget(nullptr, Qt::Window), m_logic(interaction) {
     setObjectName(QStringLiteral("EliteVoiceChanger"));
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(this);
     setWindowTitle(QStringLiteral("Name Changer"));
     setWindowIcon(pngIcon(QStringLiteral(":/pictures/namechanger-icon.png")));
     setFont(dialogFont());

@@ -3,6 +3,7 @@
 
 #include "keymap/KeyboardLayout.h"
 #include "keymap/KeyboardMapPicture.h"
+#include "ui/Twips.h"
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
@@ -14,11 +15,20 @@
 
 namespace parlomatic {
 
+namespace {
+
+// Larger fonts of the desktop draw the keys and their labels larger.
+qreal fontScale() {
+    return logicalDpi() / 96.0;
+}
+
+} // namespace
+
 KeyboardMapView::KeyboardMapView(SpeechTool& tool, QWidget* parent) : QWidget(parent), m_tool(tool) {
     setObjectName(QStringLiteral("keyboardMap"));
     setAccessibleName(QStringLiteral("Keyboard map"));
     setFocusPolicy(Qt::StrongFocus);
-    setMinimumSize((KeyboardMapPicture::naturalSize() / 2).toSize());
+    setMinimumSize((KeyboardMapPicture::naturalSize() * fontScale() / 2).toSize());
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMouseTracking(true);
     m_keyMenu = new QMenu(this);
@@ -46,7 +56,7 @@ QRect KeyboardMapView::keyRect(int layoutIndex) const {
 }
 
 QSize KeyboardMapView::sizeHint() const {
-    return KeyboardMapPicture::naturalSize().toSize();
+    return (KeyboardMapPicture::naturalSize() * fontScale()).toSize();
 }
 
 void KeyboardMapView::moveFocusTo(int layoutIndex) {

@@ -3,12 +3,14 @@
 
 #include "editor/SpeechTool.h"
 #include "keymap/KeyboardMapPicture.h"
+#include "ui/Controls.h"
 #include "ui/KeyboardMapView.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace parlomatic {
@@ -17,6 +19,7 @@ KeyboardMapWindow::KeyboardMapWindow(SpeechTool& tool, UserInteraction& interact
     : QWidget(nullptr, Qt::Window), m_tool(tool), m_interaction(interaction) {
     setObjectName(QStringLiteral("KeyboardMap"));
     setAttribute(Qt::WA_DeleteOnClose);
+    closeOnEscape(this);
     setWindowTitle(QStringLiteral("Keyboard map"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
 
@@ -35,6 +38,14 @@ KeyboardMapWindow::KeyboardMapWindow(SpeechTool& tool, UserInteraction& interact
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_view, 1);
     column->addLayout(bottom);
+
+    // Opened no wider than two thirds of its screen, as Qt opens a new window,
+    // and at the picture's proportions, so that no white band stays empty.
+    const QSize picture = m_view->sizeHint();
+    if (const QScreen* screen = this->screen(); screen != nullptr) {
+        const QSize room(screen->availableGeometry().width() * 2 / 3, screen->availableGeometry().height() * 2 / 3);
+        resize(picture.scaled(picture.boundedTo(room), Qt::KeepAspectRatio) + (sizeHint() - picture));
+    }
 
     connect(m_view, &KeyboardMapView::focusDescriptionChanged, m_focusLine, &QLabel::setText);
     connect(save, &QPushButton::clicked, this, &KeyboardMapWindow::savePicture_Click);

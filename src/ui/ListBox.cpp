@@ -1,23 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/ListBox.h"
 
+#include "catalogue/LabelText.h"
+
 #include <QHelpEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <QToolTip>
 
 namespace parlomatic {
 
 namespace {
 
-QString withoutTrailingBlanks(QString text) {
-    while (text.endsWith(QLatin1Char(' ')))
-        text.chop(1);
-    return text;
-}
+// Draws and measures an item's text without the blanks that pad it, so that
+// padding neither ends in an ellipsis nor widens the list to a scroll bar.
+class UnpaddedItems : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text = withoutPadding(option->text);
+    }
+};
 
 } // namespace
 
-ListBox::ListBox(QWidget* parent) : QListWidget(parent) {}
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    setItemDelegate(new UnpaddedItems(this));
+}
 
 void ListBox::setEmptyHint(const QString& hint) {
     m_emptyHint = hint;
@@ -33,7 +45,7 @@ bool ListBox::fitsItsPlace(const QListWidgetItem* item) const {
     // The style draws the text inside its text rectangle, less a margin on either side.
     const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &option, this) + 1;
     const QRect textPlace = style()->subElementRect(QStyle::SE_ItemViewItemText, &option, this);
-    return option.fontMetrics.horizontalAdvance(withoutTrailingBlanks(item->text())) <= textPlace.width() - 2 * margin;
+    return option.fontMetrics.horizontalAdvance(withoutPadding(item->text())) <= textPlace.width() - 2 * margin;
 }
 
 bool ListBox::viewportEvent(QEvent* event) {
@@ -41,10 +53,13 @@ bool ListBox::viewportEvent(QEvent* event) {
         return QListWidget::viewportEvent(event);
     const auto* help = static_cast<QHelpEvent*>(event);
     const QListWidgetItem* item = itemAt(help->pos());
+    QString tip = item ? item->toolTip() : QString();
     if (item && !fitsItsPlace(item))
-        QToolTip::showText(help->globalPos(), item->text(), viewport(), visualItemRect(item));
-    else
+        tip = tip.isEmpty() ? withoutPadding(item->text()) : withoutPadding(item->text()) + u'\n' + tip;
+    if (tip.isEmpty())
         QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, viewport(), visualItemRect(item));
     return true;
 }
 

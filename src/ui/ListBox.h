@@ -6,8 +6,9 @@
 
 namespace parlomatic {
 
-// A list box that shows the full text of an item in a tooltip when the item
-// is too narrow for it, and that draws a hint in its empty area while it
+// A list box that draws its items without the blanks that pad them, shows
+// the full text of an item in a tooltip when the item is too narrow for it
+// (with the item's own tooltip, if it has one), and that draws a hint in its empty area while it
 // holds no item (the hint is no item: it cannot be selected or read back).
 class ListBox : public QListWidget {
     Q_OBJECT

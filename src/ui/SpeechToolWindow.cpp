@@ -18,6 +18,7 @@
 #include "ui/ProgramIcon.h"
 #include "ui/SplashWindow.h"
 #include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
 #include "ui/WrappingButton.h"
 
 #include <QAction>
@@ -32,6 +33,9 @@
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace parlomatic {
 
@@ -39,8 +43,12 @@ namespace {
 
 constexpr int clientWidth = mainWindowOuterWidth - mainWindowFrameWidth;
 constexpr int minimumClientHeight = mainWindowMinimumOuterHeight - mainWindowFrameHeight;
-// The strip of the game's status line below the button row: two lines of text.
-constexpr int statusStripTwips = 540;
+// The status strip below the button row: the word on the last action in one
+// line, the game's line in two below it. It keeps its height, so the window
+// does not jump as lines come and go.
+constexpr int statusLines = 3;
+// The text colour of the game's warning: a dark amber that reads on a light window.
+const QColor warningColour(0x9a, 0x4d, 0x00);
 
 QLabel* label(const QString& objectName, const QString& caption, const QRect& place, QWidget* parent) {
     return placed(captionLabel(caption, parent), objectName, place);
@@ -79,13 +87,14 @@ SpeechToolWindow::SpeechToolWindow(SpeechTool& tool, UserInteraction& interactio
     setFont(dialogFont());
     buildControls();
     setFixedWidth(pixels(clientWidth));
-    setMinimumHeight(pixels(minimumClientHeight));
-    resize(pixels(clientWidth), pixels(minimumClientHeight));
+    setMinimumHeight(pixels(minimumClientHeight) + statusStripHeight());
+    resize(pixels(clientWidth), pixels(minimumClientHeight) + statusStripHeight());
 
     loadSplash();
     showState();
     m_tool.setChangeObserver([this](const ActionOutcome& outcome) {
         showState();
+        showOutcome(outcome);
         // Only a handler that wrote hands the profile to the game's watch as
         // the player's: after a mere selection, a change another program made
         // meanwhile must still be seen as that program's.
@@ -192,12 +201,18 @@ void SpeechToolWindow::buildControls() {
     nameChanger->setAccessibleName(QStringLiteral("Elite name changer"));
     enterClicksFocusedButton(this);
     m_bottomRow = {info, restore, nameChanger, erase, exit, keyboardMap, history};
-    m_statusLine = placed(new QLabel(this), QStringLiteral("game_status"),
-                          twipsRect(60, 5580, clientWidth - 120, statusStripTwips));
+    m_actionLine = new QLabel(this);
+    m_actionLine->setObjectName(QStringLiteral("action_status"));
+    m_actionLine->setTextFormat(Qt::PlainText);
+    m_gameIcon = new QLabel(this);
+    m_gameIcon->setObjectName(QStringLiteral("game_status_icon"));
+    m_statusLine = new QLabel(this);
+    m_statusLine->setObjectName(QStringLiteral("game_status"));
     m_statusLine->setTextFormat(Qt::PlainText);
     m_statusLine->setWordWrap(true);
-    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_statusLine->hide();
+    m_gameIcon->hide();
 
     QWidget* focusOrder[] = {m_voicepack, m_allTaunts, m_allKeys, m_usedSpeechKeys, assign,      exit,
                              info,        erase,       restore,   nameChanger,      keyboardMap, history};
@@ -222,6 +237,10 @@ void SpeechToolWindow::buildControls() {
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), this), &QShortcut::activated, this,
             &SpeechToolWindow::keyboard_map_Click);
     connect(history, &QPushButton::clicked, this, &SpeechToolWindow::history_Click);
+    connect(m_profileLine, &QLabel::linkActivated, this, [this] {
+        if (m_switchProfile)
+            m_switchProfile();
+    });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this), &QShortcut::activated, this,
             &SpeechToolWindow::history_Click);
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, [this] { m_tool.undoLatest(); });
@@ -261,8 +280,10 @@ void SpeechToolWindow::info_button_Click() {
 }
 
 void SpeechToolWindow::elite_name_changer_Click() {
-    if (!m_nameChanger)
+    if (!m_nameChanger) {
         m_nameChanger = new EliteVoiceChangerWindow(m_interaction);
+        placeBeside(m_nameChanger, this);
+    }
     m_nameChanger->setRecorder(m_nameChanges);
     m_nameChanger->setIniPath(m_tool.profilePath());
     connect(m_nameChanger, &EliteVoiceChangerWindow::nameWritten, this, &SpeechToolWindow::ownActionDone,
@@ -273,8 +294,10 @@ void SpeechToolWindow::elite_name_changer_Click() {
 }
 
 void SpeechToolWindow::keyboard_map_Click() {
-    if (!m_keyboardMap)
+    if (!m_keyboardMap) {
         m_keyboardMap = new KeyboardMapWindow(m_tool, m_interaction);
+        placeBeside(m_keyboardMap, this);
+    }
     connect(m_keyboardMap, &KeyboardMapWindow::listenRequested, this, &SpeechToolWindow::listenToMapKey,
             Qt::UniqueConnection);
     m_keyboardMap->show();
@@ -285,8 +308,10 @@ void SpeechToolWindow::keyboard_map_Click() {
 void SpeechToolWindow::history_Click() {
     if (m_windowChanges == nullptr)
         return;
-    if (!m_history)
+    if (!m_history) {
         m_history = new HistoryWindow(m_tool, m_windowChanges->history());
+        placeBeside(m_history, this);
+    }
     m_history->show();
     m_history->raise();
     m_history->activateWindow();
@@ -297,10 +322,24 @@ void SpeechToolWindow::exit_button_Click() {
     QCoreApplication::quit();
 }
 
+void SpeechToolWindow::setProfileSwitch(std::function<void()> switchProfile) {
+    m_switchProfile = std::move(switchProfile);
+    m_profileLine->setTextFormat(Qt::RichText);
+    m_profileLine->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(
+        m_profileLine, &QLabel::linkActivated, this, [this] { m_switchProfile(); }, Qt::UniqueConnection);
+    showState();
+}
+
 void SpeechToolWindow::setGameSession(GameSession* session) {
     m_session = session;
     connect(session, &GameSession::statusLineChanged, this, &SpeechToolWindow::showStatusLine);
-    connect(session, &GameSession::profileChanged, this, [this] { m_tool.refreshKeepingSelections(); });
+    connect(session, &GameSession::profileChanged, this, [this] {
+        // A change seen while a question of an action is open is read by
+        // that action's own refresh, and then counts as the program's.
+        if (!m_tool.acting())
+            m_tool.refreshKeepingSelections();
+    });
     showStatusLine();
 }
 
@@ -310,17 +349,52 @@ void SpeechToolWindow::ownActionDone() {
 }
 
 int SpeechToolWindow::statusStripHeight() const {
-    return m_statusLine->text().isEmpty() ? 0 : pixels(statusStripTwips);
+    return statusLines * statusLineHeight() + 2 * statusGap();
+}
+
+int SpeechToolWindow::statusLineHeight() const {
+    // A font's leading may be negative: a line then needs what its text takes.
+    return std::max(fontMetrics().lineSpacing(),
+                    fontMetrics().boundingRect(QRect(), Qt::AlignLeft, QStringLiteral("\u00C1g")).height());
+}
+
+int SpeechToolWindow::statusGap() const {
+    return statusLineHeight() / 4;
+}
+
+void SpeechToolWindow::showOutcome(const ActionOutcome& outcome) {
+    // A mere selection leaves the word on the last action.
+    if (outcome.description.isEmpty())
+        return;
+    m_actionLine->setText(
+        m_actionLine->fontMetrics().elidedText(outcome.description, Qt::ElideRight, m_actionLine->width()));
+    m_actionLine->setToolTip(outcome.description);
 }
 
 void SpeechToolWindow::showStatusLine() {
-    const int before = statusStripHeight();
-    m_statusLine->setText(m_session ? m_session->statusLine() : QString());
-    const int strip = statusStripHeight();
-    const int target = height() - before + strip;
-    m_statusLine->setVisible(strip > 0);
-    setMinimumHeight(pixels(minimumClientHeight) + strip);
-    resize(width(), target);
+    const QString line = m_session ? m_session->statusLine() : QString();
+    const bool warning = m_session && m_session->gameRunning() && !line.isEmpty();
+    m_statusLine->setText(line);
+    m_statusLine->setVisible(!line.isEmpty());
+    m_gameIcon->setVisible(!line.isEmpty());
+    const int iconSize = fontMetrics().height();
+    m_gameIcon->setPixmap(style()
+                              ->standardIcon(warning ? QStyle::SP_MessageBoxWarning : QStyle::SP_MessageBoxInformation)
+                              .pixmap(iconSize, iconSize));
+    QPalette colours = palette();
+    if (warning)
+        colours.setColor(QPalette::WindowText, warningColour);
+    m_statusLine->setPalette(colours);
+}
+
+void SpeechToolWindow::placeStatusStrip(int top) {
+    const int line = statusLineHeight();
+    const int left = pixels(60);
+    const int width = pixels(clientWidth - 120);
+    const int iconWidth = fontMetrics().height() + fontMetrics().averageCharWidth();
+    m_actionLine->setGeometry(left, top + statusGap(), width, line);
+    m_gameIcon->setGeometry(left, top + statusGap() + line, iconWidth, line);
+    m_statusLine->setGeometry(left + iconWidth, top + statusGap() + line, width - iconWidth, 2 * line);
 }
 
 void SpeechToolWindow::resizeEvent(QResizeEvent* event) {
@@ -333,7 +407,7 @@ void SpeechToolWindow::resizeEvent(QResizeEvent* event) {
     m_frame->resize(m_frame->width(), pixels(geometry.frameHeight));
     for (QPushButton* button : m_bottomRow)
         button->move(button->x(), pixels(geometry.buttonTop));
-    m_statusLine->move(m_statusLine->x(), height);
+    placeStatusStrip(height);
     QWidget::resizeEvent(event);
 }
 
@@ -343,6 +417,7 @@ void SpeechToolWindow::showState() {
     // The taunts change only with the voicepack: a new voicepack's list starts at its top.
     if (showItems(m_allTaunts, m_tool.all_taunts()))
         m_allTaunts->scrollToTop();
+    showBoundTaunts();
     showItems(m_allKeys, m_tool.allKeys());
     showItems(m_usedSpeechKeys, m_tool.usedSpeechKeys());
     m_removeBinding->setEnabled(m_tool.usedSpeechKeys().selectedIndex() >= 0);
@@ -350,9 +425,11 @@ void SpeechToolWindow::showState() {
     m_myTemp->setText(m_tool.my_temp());
     const QString profile = QDir::toNativeSeparators(m_tool.profilePath());
     const QString note = profileInStoreNote(m_tool.profilePlace());
-    const QString shown =
+    const QString shownPath =
         m_tool.profilePlace().copyOf.isEmpty() ? profile : profile + QStringLiteral(" (VirtualStore copy)");
-    m_profileLine->setText(m_profileLine->fontMetrics().elidedText(shown, Qt::ElideMiddle, m_profileLine->width()));
+    const QString shown = m_profileLine->fontMetrics().elidedText(shownPath, Qt::ElideMiddle, m_profileLine->width());
+    m_profileLine->setText(m_switchProfile ? QStringLiteral("<a href=\"profile\">%1</a>").arg(shown.toHtmlEscaped())
+                                           : shown);
     const QString tip = note.isEmpty() ? profile : profile + QLatin1Char('\n') + note;
     m_profileLine->setToolTip(tip);
     setToolTip(tip);
@@ -362,6 +439,17 @@ void SpeechToolWindow::showState() {
         m_keyboardMap->showState();
     if (m_history)
         m_history->showState();
+}
+
+void SpeechToolWindow::showBoundTaunts() {
+    QFont bold = m_allTaunts->font();
+    bold.setBold(true);
+    for (int row = 0; row < m_allTaunts->count(); ++row) {
+        QListWidgetItem* item = m_allTaunts->item(row);
+        const QString keys = SpeechTool::onKeysText(m_tool.keysOfTaunt(row));
+        item->setFont(keys.isEmpty() ? m_allTaunts->font() : bold);
+        item->setToolTip(keys);
+    }
 }
 
 void SpeechToolWindow::showItems(QComboBox* box, const ListModel& model) {

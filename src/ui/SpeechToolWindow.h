@@ -3,6 +3,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include <memory>
 
@@ -16,6 +17,7 @@ class QPushButton;
 
 namespace parlomatic {
 
+struct ActionOutcome;
 class ChangeRecorder;
 class EliteVoiceChangerWindow;
 class GameSession;
@@ -59,6 +61,7 @@ public:
     void info_button_Click();
     // "ÊLÏtë Namechanger": opens the one name changer without modality and
     // gives it the profile path; a name changer already open keeps its texts.
+    // A newly made further window opens beside this one, on its screen.
     void elite_name_changer_Click();
     // "Keyboard map" (also Ctrl+K): opens the one keyboard map without modality,
     // or brings the open one to the front.
@@ -75,8 +78,13 @@ public:
     // it must outlive the window.
     void setWavePlayer(WavePlayer& player) { m_player = &player; }
 
-    // Shows the session's line in a strip of its own below the button row (the
-    // window grows by the strip, the controls keep their places), reads the
+    // Makes the profile line a link whose click runs switchProfile (which
+    // offers the profiles found and switches the window to the one chosen).
+    void setProfileSwitch(std::function<void()> switchProfile);
+
+    // Shows the session's line in the status strip below the button row, under
+    // the word on the last action (a warning colour and icon while the game
+    // runs; the strip keeps its height, the controls their places), reads the
     // profile again when it changes under the program, and reports the
     // program's own writes to the session. session must outlive the window.
     void setGameSession(GameSession* session);
@@ -91,10 +99,17 @@ private:
     // Brings every control in line with the logic; runs after every handler.
     void showState();
     void showItems(QComboBox* box, const ListModel& model);
+    // Taunts on a key in bold, with the keys in their tooltip.
+    void showBoundTaunts();
     void showStatusLine();
+    // The action's description in the strip, until the next action says something.
+    void showOutcome(const ActionOutcome& outcome);
     void ownActionDone();
-    // The height the status strip takes, in pixels: none while it is empty.
+    // The height the status strip takes, in pixels, lines shown or not.
     int statusStripHeight() const;
+    int statusLineHeight() const;
+    int statusGap() const;
+    void placeStatusStrip(int top);
     // Returns true when the list was filled anew.
     bool showItems(QListWidget* list, const ListModel& model);
     // Plays key layoutIndex of the keyboard map, as Listen there asks.
@@ -120,8 +135,11 @@ private:
     QLabel* m_profileLine = nullptr;
     QLineEdit* m_mytest = nullptr;
     QList<QPushButton*> m_bottomRow;
+    QLabel* m_actionLine = nullptr;
+    QLabel* m_gameIcon = nullptr;
     QLabel* m_statusLine = nullptr;
     GameSession* m_session = nullptr;
+    std::function<void()> m_switchProfile;
     // The tool's count of profile writes when they were last handed to the session.
     ChangeRecorder* m_windowChanges = nullptr;
     ChangeRecorder* m_nameChanges = nullptr;

@@ -42,6 +42,7 @@ SplashWindow::SplashWindow(UserInteraction& interaction)
     : QFrame(nullptr, Qt::Tool | Qt::FramelessWindowHint), m_interaction(interaction),
       m_productLine(product::productLine()) {
     setObjectName(QStringLiteral("frmSplash"));
+    closeOnEscape(this);
     setFont(dialogFont());
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(borderWidth);

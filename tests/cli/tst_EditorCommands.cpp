@@ -19,8 +19,12 @@ CliRun run(const TempProfile& profile, QStringList arguments) {
     return runCli(QStringList{u"--profile"_s, profile.path()} + arguments);
 }
 
+QString binding(const TempProfile& profile, const QString& key) {
+    return ProfileFile(profile.path()).ReadEntry(u"Engine.Input"_s, key, u"<missing>"_s, 100);
+}
+
 QString f5(const TempProfile& profile) {
-    return ProfileFile(profile.path()).ReadEntry(u"Engine.Input"_s, u"F5"_s, u"<missing>"_s, 100);
+    return binding(profile, u"F5"_s);
 }
 
 } // namespace
@@ -36,6 +40,7 @@ private slots:
     void bindRefusals();
     void voice_data();
     void voice();
+    void voiceListsWhatKeysSay();
     void unknownVoice();
     void erase();
     void eraseWithoutConfirmation();
@@ -78,6 +83,15 @@ void TestEditorCommands::bind_data() {
                                              << "Yesss"
                                              << "speech 3 9 -1";
     QTest::newRow("umlauts") << QByteArray("DR_BOSS.DR_BOSS") << "F5" << u"Wie süss"_s << "speech 3 19 -1";
+    QTest::newRow("taunt in other case") << QByteArray("Botpack.VoiceMaleOne") << "F5"
+                                         << "lets ROCK!"
+                                         << "speech 3 5 -1";
+    QTest::newRow("key the list lacks") << QByteArray("Botpack.VoiceMaleOne") << "R"
+                                        << "roger"
+                                        << "speech 0 1 -1";
+    QTest::newRow("another key the list lacks") << QByteArray("Botpack.VoiceMaleOne") << "insert"
+                                                << "Got it"
+                                                << "speech 0 0 -1";
 }
 
 void TestEditorCommands::bind() {
@@ -89,7 +103,7 @@ void TestEditorCommands::bind() {
     TempProfile profile(gameProfile(voice));
     const CliRun result = run(profile, {u"bind"_s, key, taunt});
     QVERIFY2(result.exitCode == 0, qPrintable(result.err));
-    QCOMPARE(f5(profile), binding);
+    QCOMPARE(::binding(profile, key), binding);
 }
 
 void TestEditorCommands::bindRefusals_data() {
@@ -97,19 +111,23 @@ void TestEditorCommands::bindRefusals_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("taunt");
     QTest::addColumn<QString>("complaint");
+    QTest::addColumn<int>("exitCode");
 
-    QTest::newRow("unknown key") << QByteArray("Botpack.VoiceMaleOne") << "Y"
+    QTest::newRow("unknown key") << QByteArray("Botpack.VoiceMaleOne") << "NoSuchKey"
                                  << "Lets rock!"
-                                 << "Unknown key";
+                                 << "Unknown key" << 1;
     QTest::newRow("unknown taunt") << QByteArray("Botpack.VoiceMaleOne") << "F5"
                                    << "Hello"
-                                   << "no taunt";
+                                   << "no taunt" << 1;
     QTest::newRow("ambiguous taunt") << QByteArray("grunt1package.Voicegrunt1") << "F5"
                                      << "got him"
-                                     << "Several taunts";
+                                     << "Several taunts" << 2;
+    QTest::newRow("ambiguous in other case") << QByteArray("grunt1package.Voicegrunt1") << "F5"
+                                             << "GOT HIM"
+                                             << "Several taunts" << 2;
     QTest::newRow("no voicepack") << QByteArray() << "F5"
                                   << "Lets rock!"
-                                  << "no known voicepack";
+                                  << "no known voicepack" << 1;
 }
 
 void TestEditorCommands::bindRefusals() {
@@ -117,10 +135,11 @@ void TestEditorCommands::bindRefusals() {
     QFETCH(QString, key);
     QFETCH(QString, taunt);
     QFETCH(QString, complaint);
+    QFETCH(int, exitCode);
 
     TempProfile profile(gameProfile(voice, "F5=Jump\r\n"));
     const CliRun result = run(profile, {u"bind"_s, key, taunt});
-    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.exitCode, exitCode);
     QVERIFY2(result.err.contains(complaint), qPrintable(result.err));
     QCOMPARE(f5(profile), u"Jump"_s);
 }
@@ -146,6 +165,15 @@ void TestEditorCommands::voice() {
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(ProfileFile(profile.path()).ReadEntry(u"DefaultPlayer"_s, u"Voice"_s, {}, 100), classPath);
     QCOMPARE(result.out.contains(u"Make sure you have installed this pack"_s), note);
+}
+
+void TestEditorCommands::voiceListsWhatKeysSay() {
+    TempProfile profile(gameProfile("grunt1package.Voicegrunt1", "End=speech 0 0 -1\r\n"));
+    const CliRun result = run(profile, {u"voice"_s, u"DR_BOSS.DR_BOSS"_s});
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.out.contains(u"What your keys say now in DR.Boss Voicepack(german):\nEnd: Affirmative \u2192 "
+                                 u"Bestätige\n"_s),
+             qPrintable(result.out));
 }
 
 void TestEditorCommands::unknownVoice() {

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString warning = u"Unreal Tournament is running: it will undo these changes when it quits. "
+const QString warning = u"Unreal Tournament is running: changes made now are undone when it quits; "
                         "Parlomatic will apply them again.\n"_s;
 
 CliRun run(const TempProfile& profile, QStringList arguments) {

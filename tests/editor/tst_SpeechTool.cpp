@@ -9,6 +9,8 @@
 
 #include <QFileInfo>
 #include <QSet>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace parlomatic;
@@ -81,6 +83,13 @@ private slots:
     void choosingCurrentVoicepackDoesNotRebuild();
     void choosingNoVoicepackWritesNothing();
     void noteShownAfterProfileChangedUnderneath();
+    void noteShownOnceWhileProfileIsReadAgain();
+    void voicepackChoiceListsKeyChanges_data();
+    void voicepackChoiceListsKeyChanges();
+    void switchingProfile_data();
+    void switchingProfile();
+    void actionsSayWhatTheyDid_data();
+    void actionsSayWhatTheyDid();
     void failedChoiceShowsNoNote();
     void refreshSeesInPlaceRewriteByAnotherProgram();
     void captionsAfterStart_data();
@@ -253,8 +262,8 @@ void TestSpeechTool::assignWritesBinding() {
     QCOMPARE(readValue(s.profile, QStringLiteral("Engine.Input"), QStringLiteral("F5")), binding);
     QCOMPARE(keyItem(s.tool, QStringLiteral("F5")), u"F5: "_s + column(taunt));
     QVERIFY(s.tool.usedSpeechKeys().items().contains(u"F5: "_s + column(taunt)));
-    // The refresh cleared both selections.
-    QCOMPARE(s.tool.all_taunts().selectedIndex(), -1);
+    // The refresh cleared the key; the taunt stays for a second key.
+    QCOMPARE(s.tool.all_taunts().text(), taunt);
     QCOMPARE(s.tool.allKeys().selectedIndex(), -1);
 }
 
@@ -284,7 +293,7 @@ void TestSpeechTool::assignNeedsBothSelections() {
                              MessageAnswer::Ok}));
     // Only the refresh's own rewrite of Voice may touch the file, and it writes the same bytes.
     QCOMPARE(s.profile.read(), before);
-    QCOMPARE(s.tool.all_taunts().selectedIndex(), -1);
+    QCOMPARE(s.tool.all_taunts().selectedIndex(), taunt ? 0 : -1);
     QCOMPARE(s.tool.allKeys().count(), keyNameCount);
 }
 
@@ -480,6 +489,146 @@ void TestSpeechTool::noteShownAfterProfileChangedUnderneath() {
     QCOMPARE(s.interaction.messages.first().title, u"Ned Flanders Voicepack"_s);
     QCOMPARE(s.tool.all_taunts().count(), 37);
     QCOMPARE(s.tool.voicepack().count(), 15);
+}
+
+void TestSpeechTool::noteShownOnceWhileProfileIsReadAgain() {
+    // The window reads the profile again when it sees it changed, also while
+    // the note is open: that read must not show the note a second time.
+    Started s(gameProfile("Botpack.VoiceMaleOne"));
+    s.interaction.whileMessageOpen = [&s] {
+        s.interaction.whileMessageOpen = nullptr;
+        s.tool.refreshKeepingSelections();
+    };
+    s.tool.chooseVoicepack(static_cast<int>(s.tool.voicepack().items().indexOf(u"Ned Flanders Voicepack"_s)));
+    QCOMPARE(s.interaction.messages.size(), 1);
+    QCOMPARE(s.interaction.messages.first().title, u"Ned Flanders Voicepack"_s);
+    QCOMPARE(s.tool.all_taunts().count(), 37);
+}
+
+void TestSpeechTool::voicepackChoiceListsKeyChanges_data() {
+    QTest::addColumn<QByteArray>("voice");
+    QTest::addColumn<QByteArray>("bindings");
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QStringList>("shown");
+
+    QTest::newRow("Kelvanor to DR.Boss") << QByteArray("grunt1package.Voicegrunt1")
+                                         << QByteArray("End=speech 0 0 -1\r\nF9=speech 3 0 -1\r\n")
+                                         << u"DR.Boss Voicepack(german)"_s
+                                         << QStringList{u"What your keys say now in DR.Boss Voicepack(german):"_s,
+                                                        u"End: Affirmative → Bestätige"_s,
+                                                        u"F9: die you enemy scum → Fühle meinen Zorn!"_s};
+    QTest::newRow("says nothing now") << QByteArray("MarinesPackage.VoiceMarines") << QByteArray("F5=speech 0 3 -1\r\n")
+                                      << u"Nali Voice"_s
+                                      << QStringList{u"What your keys say now in Nali Voice:"_s,
+                                                     u"F5: Ok,i will secure this area → (nothing)"_s};
+    QTest::newRow("said nothing before") << QByteArray("MultiMesh.naliVoice") << QByteArray("F5=speech 0 3 -1\r\n")
+                                         << u"Marines Voicepack"_s
+                                         << QStringList{u"What your keys say now in Marines Voicepack:"_s,
+                                                        u"F5: (nothing) → Ok,i will secure this area"_s};
+    QTest::newRow("same words") << QByteArray("Botpack.VoiceMaleOne") << QByteArray("F5=speech 4 0 -1\r\n")
+                                << u"Unreal Tournament Female Nr1"_s << QStringList();
+    QTest::newRow("no speech bindings") << QByteArray("grunt1package.Voicegrunt1") << QByteArray("End=Jump\r\n")
+                                        << u"Marines Voicepack"_s << QStringList();
+}
+
+void TestSpeechTool::voicepackChoiceListsKeyChanges() {
+    QFETCH(QByteArray, voice);
+    QFETCH(QByteArray, bindings);
+    QFETCH(QString, choice);
+    QFETCH(QStringList, shown);
+
+    Started s(gameProfile(voice, bindings));
+    const ActionOutcome outcome = s.tool.chooseVoicepack(static_cast<int>(s.tool.voicepack().items().indexOf(choice)));
+    // The voicepack's own note comes first, when it has one.
+    QList<MessageRequest> lists = s.interaction.messages;
+    lists.removeIf([](const MessageRequest& m) { return !m.text.startsWith(u"What your keys say"_s); });
+    if (shown.isEmpty()) {
+        QVERIFY(lists.isEmpty());
+        QCOMPARE(outcome.description, u"Voicepack: "_s + choice);
+        return;
+    }
+    QCOMPARE(lists.size(), 1);
+    QCOMPARE(s.interaction.messages.last().text, shown.join(u'\n'));
+    const QString keys = shown.size() == 2 ? u"1 key says"_s : u"%1 keys say"_s.arg(shown.size() - 1);
+    QCOMPARE(outcome.description, u"Voicepack: %1; %2 something else now"_s.arg(choice, keys));
+}
+
+void TestSpeechTool::switchingProfile_data() {
+    QTest::addColumn<QList<int>>("chooserAnswers");
+    QTest::addColumn<bool>("browse");
+    QTest::addColumn<bool>("switched");
+
+    QTest::newRow("one of those found") << QList<int>{1} << false << true;
+    QTest::newRow("browse") << QList<int>{-1} << true << true;
+    QTest::newRow("nothing chosen") << QList<int>{-1} << false << false;
+}
+
+void TestSpeechTool::switchingProfile() {
+    QFETCH(QList<int>, chooserAnswers);
+    QFETCH(bool, browse);
+    QFETCH(bool, switched);
+
+    Started s(gameProfile("Botpack.VoiceMaleOne"));
+    const TempProfile other(gameProfile("DR_BOSS.DR_BOSS", "F5=speech 0 0 -1\r\n"));
+    const QList<FoundProfile> found{{s.profile.path(), u"Steam"_s, {}}, {other.path(), u"Wine"_s, {}}};
+    s.interaction.profileAnswers = chooserAnswers;
+    if (browse)
+        s.interaction.fileAnswers = {other.path()};
+    QTemporaryDir settingsDir;
+    QSettings memory(settingsDir.filePath(u"memory.ini"_s), QSettings::IniFormat);
+
+    const ActionOutcome outcome = s.tool.switchProfile(found, other.dir(), &memory);
+    QCOMPARE(s.interaction.profileChoices, QList<QList<FoundProfile>>{found});
+    QCOMPARE(s.interaction.fileDialogs.size(), chooserAnswers.first() < 0 ? 1 : 0);
+    if (!switched) {
+        QCOMPARE(s.tool.profilePath(), s.profile.path());
+        QVERIFY(outcome.description.isEmpty());
+        return;
+    }
+    QCOMPARE(s.tool.profilePath(), other.path());
+    QCOMPARE(outcome.description, u"Now editing "_s + QDir::toNativeSeparators(other.path()));
+    QCOMPARE(s.tool.voicepack().text(), u"DR.Boss Voicepack(german)"_s);
+    QCOMPARE(s.tool.usedSpeechKeys().items(), QStringList{u"F5: "_s + column(u"Bestätige"_s)});
+    // As at a start: backed up and remembered.
+    QCOMPARE(QFile(other.dir() + u"/kvuser1.bak"_s).size(), QFileInfo(other.path()).size());
+    QCOMPARE(memory.allKeys().size(), 1);
+}
+
+void TestSpeechTool::actionsSayWhatTheyDid_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QList<MessageAnswer>>("answers");
+    QTest::addColumn<QString>("said");
+
+    QTest::newRow("assign") << u"assign"_s << QList<MessageAnswer>{} << u"F7 now says \"Roger\""_s;
+    QTest::newRow("assign over a command, No")
+        << u"assign over Jump"_s << QList<MessageAnswer>{MessageAnswer::No} << u"F6 keeps Jump"_s;
+    QTest::newRow("remove") << u"remove"_s << QList<MessageAnswer>{} << u"F5 no longer says \"I'm hit!\""_s;
+    QTest::newRow("erase") << u"erase"_s << QList<MessageAnswer>{MessageAnswer::Yes}
+                           << u"All 2 speech bindings erased"_s;
+    QTest::newRow("erase, No") << u"erase"_s << QList<MessageAnswer>{MessageAnswer::No} << u"Nothing erased"_s;
+}
+
+void TestSpeechTool::actionsSayWhatTheyDid() {
+    QFETCH(QString, action);
+    QFETCH(QList<MessageAnswer>, answers);
+    QFETCH(QString, said);
+
+    Started s(gameProfile("Botpack.VoiceMaleTwo", "F5=speech 4 4 -1\r\nF6=Jump\r\nF8=speech 2 1 -1\r\n"));
+    s.interaction.messageAnswers = answers;
+    ActionOutcome outcome;
+    if (action == u"assign") {
+        s.select(u"Roger"_s, u"F7"_s);
+        outcome = s.tool.assignSpeech_Click();
+    } else if (action == u"assign over Jump") {
+        s.select(u"Roger"_s, u"F6"_s);
+        outcome = s.tool.assignSpeech_Click();
+    } else if (action == u"remove") {
+        s.tool.selectUsedKey(0);
+        outcome = s.tool.removeSpeechBinding_Click();
+    } else {
+        outcome = s.tool.erase_speech_Click();
+    }
+    QCOMPARE(outcome.description, said);
 }
 
 void TestSpeechTool::failedChoiceShowsNoNote() {

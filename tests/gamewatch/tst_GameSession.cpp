@@ -91,7 +91,7 @@ void TestGameSession::standInGameExitIsUndoneAndTold() {
     QVERIFY(game.ready());
     QTRY_VERIFY(monitor.isRunning());
     QCOMPARE(monitor.game()->pid, game.pid());
-    QCOMPARE(session.statusLine(), u"Unreal Tournament is running: it will undo these changes when it quits. "
+    QCOMPARE(session.statusLine(), u"Unreal Tournament is running: changes made now are undone when it quits; "
                                    "Parlomatic will apply them again."_s);
 
     writeRecorded(recorder, profile.path(), u"Engine.Input"_s, u"F6"_s, u"speech 3 1 -1"_s);

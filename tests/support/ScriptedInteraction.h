@@ -6,6 +6,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 namespace parlomatic::test {
 
 // A UserInteraction for tests: records every question in order and answers
@@ -24,9 +26,13 @@ public:
     QStringList fileAnswers;
     QStringList saveAnswers;
     QList<int> profileAnswers;
+    // Runs while a message is open, as the events a real box lets through would.
+    std::function<void()> whileMessageOpen;
 
     MessageAnswer showMessage(const MessageRequest& request) override {
         messages.append(request);
+        if (whileMessageOpen)
+            whileMessageOpen();
         return messageAnswers.isEmpty() ? request.defaultButton : messageAnswers.takeFirst();
     }
 

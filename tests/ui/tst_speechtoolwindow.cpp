@@ -4,6 +4,7 @@
 #include "gamewatch/GameSession.h"
 #include "profile/ProfileFile.h"
 #include "ui/EliteVoiceChangerWindow.h"
+#include "ui/KeyboardMapWindow.h"
 #include "ui/ListBox.h"
 #include "ui/SplashWindow.h"
 
@@ -76,6 +77,9 @@ private slots:
     void newVoicepackListStartsAtTop();
     void removeOneBinding();
     void accessibleNames();
+    void escapeClosesFurtherWindows();
+    void paddedLabelsNeedNoScrollBar();
+    void profileLineSwitchesProfile();
 };
 
 void TestSpeechToolWindow::startUpShowsProfile() {
@@ -152,10 +156,28 @@ void TestSpeechToolWindow::assignByClicking() {
     const QString bound = QStringLiteral("F6: ") + column(QStringLiteral("Cover me"));
     QVERIFY(itemTexts(started.find<QListWidget>(QStringLiteral("usedSpeechKeys"))).contains(bound));
     QVERIFY(itemTexts(started.find<QListWidget>(QStringLiteral("allKeys"))).contains(bound));
-    // The refresh cleared the selections, and the lists show that.
-    QVERIFY(started.find<QListWidget>(QStringLiteral("all_taunts"))->selectedItems().isEmpty());
+    // The refresh cleared the key; the taunt stays selected for a second key.
+    auto* taunts = started.find<QListWidget>(QStringLiteral("all_taunts"));
+    QCOMPARE(taunts->selectedItems().size(), 1);
+    QCOMPARE(taunts->selectedItems().first()->text(), QStringLiteral("Cover me"));
     QVERIFY(started.find<QListWidget>(QStringLiteral("allKeys"))->selectedItems().isEmpty());
+    QCOMPARE(started.find<QLabel>(QStringLiteral("action_status"))->text(), QStringLiteral("F6 now says \"Cover me\""));
+
+    QVERIFY(started.clickItem(QStringLiteral("allKeys"), QStringLiteral("F7: ")));
+    started.click(QStringLiteral("assignSpeech"));
+    QCOMPARE(readValue(started.profile, QStringLiteral("Engine.Input"), QStringLiteral("F7")),
+             QStringLiteral("speech 2 3 -1"));
     QVERIFY(started.interaction.messages.isEmpty());
+    // The taunt on keys is drawn in bold and names them; the others are not.
+    const QListWidgetItem* coverMe = taunts->selectedItems().first();
+    QVERIFY(coverMe->font().bold());
+    QCOMPARE(coverMe->toolTip(), QStringLiteral("On F6 and F7"));
+    QCOMPARE(taunts->item(0)->font().bold(), taunts->item(0)->text() == QStringLiteral("I've got the flag"));
+    const QPoint at = taunts->visualItemRect(coverMe).center();
+    QHelpEvent help(QEvent::ToolTip, at, taunts->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(taunts->viewport(), &help);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("On F6 and F7"));
 }
 
 void TestSpeechToolWindow::assignWithoutSelectionTellsPlayer() {
@@ -252,9 +274,12 @@ void TestSpeechToolWindow::resizeFollowsHeight() {
 
     StartedWindow started(maleTwoProfile());
     QVERIFY(started.window);
+    // The status strip below the controls keeps its height.
+    const int strip = started.window->minimumHeight() - 372;
+    QVERIFY(strip > 0);
     started.window->resize(started.window->width(), 600);
-    started.window->resize(requested);
-    QTRY_COMPARE(started.window->size(), client);
+    started.window->resize(requested + QSize(0, strip));
+    QTRY_COMPARE(started.window->size(), client + QSize(0, strip));
 
     for (const QString& name :
          {QStringLiteral("all_taunts"), QStringLiteral("allKeys"), QStringLiteral("usedSpeechKeys")}) {
@@ -379,9 +404,9 @@ void TestSpeechToolWindow::exitClosesEveryWindow() {
     QTRY_VERIFY(!changer);
 }
 
-// The game's line takes a strip below the button row while the game runs; the
-// controls stay where they were. Outside changes reach the lists, and the
-// player's binding made meanwhile is written again after the game's exit.
+// The game's line shows in the status strip below the button row while the
+// game runs, in a warning colour; the window and its controls stay as they were. Outside changes reach the lists, and
+// the player's binding made meanwhile is written again after the game's exit.
 void TestSpeechToolWindow::gameLineHasItsOwnStrip() {
     StartedWindow started(maleTwoProfile());
     QVERIFY(started.window);
@@ -395,15 +420,22 @@ void TestSpeechToolWindow::gameLineHasItsOwnStrip() {
     ChangeRecorder recorder(history, ChangeSource::Window, [&monitor] { return monitor.isRunning(); });
     started.tool.setRecorder(&recorder);
     GameSession session(started.profile.path(), history, monitor);
+    const int height = started.window->height();
     started.window->setGameSession(&session);
     session.start();
 
     auto* line = started.find<QLabel>(QStringLiteral("game_status"));
-    QTRY_COMPARE(started.window->height(), 372 + 36);
-    QVERIFY(line->isVisible());
-    QCOMPARE(line->text(), QStringLiteral("Unreal Tournament is running: it will undo these changes when it quits. "
+    QTRY_VERIFY(line->isVisible());
+    // The strip had its place before the line came: the window keeps its height.
+    QCOMPARE(started.window->height(), height);
+    QCOMPARE(line->text(), QStringLiteral("Unreal Tournament is running: changes made now are undone when it quits; "
                                           "Parlomatic will apply them again."));
-    QCOMPARE(line->geometry(), QRect(4, 372, 659, 36));
+    QVERIFY(line->palette().color(QPalette::WindowText) != started.window->palette().color(QPalette::WindowText));
+    QVERIFY(started.find<QLabel>(QStringLiteral("game_status_icon"))->isVisible());
+    // Below the buttons, within the window, with room for its two lines.
+    QVERIFY(line->y() > started.find(QStringLiteral("exit_button"))->geometry().bottom());
+    QVERIFY(line->geometry().bottom() < started.window->height());
+    QVERIFY(line->height() >= 2 * line->fontMetrics().lineSpacing());
     QCOMPARE(started.find(QStringLiteral("exit_button"))->y(), 344);
     QCOMPARE(started.find(QStringLiteral("allKeys"))->height(), 277);
 
@@ -541,6 +573,63 @@ void TestSpeechToolWindow::accessibleNames() {
             names.append(label->text(QAccessible::Name).remove(u':'));
         QVERIFY2(names.contains(name), qPrintable(names.join(u" | "_s)));
     }
+}
+
+void TestSpeechToolWindow::escapeClosesFurtherWindows() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    started.window->info_button_Click();
+    started.window->elite_name_changer_Click();
+    started.window->keyboard_map_Click();
+    const QList<QWidget*> further{started.window->splash(), started.window->nameChanger(),
+                                  started.window->keyboardMap()};
+    for (QWidget* window : further) {
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_Escape);
+        QTRY_VERIFY(!window->isVisible());
+    }
+    started.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(started.window.get()));
+    QTest::keyClick(started.window.get(), Qt::Key_Escape);
+    QVERIFY(started.window->isVisible());
+}
+
+void TestSpeechToolWindow::paddedLabelsNeedNoScrollBar() {
+    // Kelvanor's labels are padded with blanks: the padding must not widen a list.
+    StartedWindow started(gameProfile("grunt1package.Voicegrunt1", "F5=speech 3 4 -1\r\n"));
+    QVERIFY(started.window);
+    QVERIFY(started.tool.all_taunts().items().contains(u"got him"_s.leftJustified(24, u' ')));
+    for (const QString& name : {u"all_taunts"_s, u"allKeys"_s, u"usedSpeechKeys"_s}) {
+        auto* list = started.find<ListBox>(name);
+        QVERIFY2(!list->horizontalScrollBar()->isVisible(), qPrintable(name));
+    }
+    const QListWidgetItem* bound = started.find<ListBox>(u"usedSpeechKeys"_s)->item(0);
+    QVERIFY(started.find<ListBox>(u"usedSpeechKeys"_s)->fitsItsPlace(bound));
+}
+
+void TestSpeechToolWindow::profileLineSwitchesProfile() {
+    StartedWindow started(maleTwoProfile());
+    QVERIFY(started.window);
+    const TempProfile other(gameProfile("DR_BOSS.DR_BOSS"));
+    started.interaction.fileAnswers = {other.path()};
+    int clicks = 0;
+    started.window->setProfileSwitch([&] {
+        ++clicks;
+        started.tool.switchProfile({}, other.dir(), nullptr);
+    });
+    auto* line = started.find<QLabel>(u"profileLine"_s);
+    QVERIFY(line->text().startsWith(u"<a href="_s));
+    QCOMPARE(line->toolTip(), QDir::toNativeSeparators(started.profile.path()));
+
+    QVERIFY(line->textInteractionFlags().testFlag(Qt::LinksAccessibleByKeyboard));
+    QTest::mouseClick(line, Qt::LeftButton, {}, QPoint(line->fontMetrics().averageCharWidth(), line->height() / 2));
+    QCOMPARE(clicks, 1);
+    QCOMPARE(line->toolTip(), QDir::toNativeSeparators(other.path()));
+    QCOMPARE(started.find<QComboBox>(u"voicepack"_s)->currentText(), u"DR.Boss Voicepack(german)"_s);
+    QCOMPARE(started.find<QLabel>(u"action_status"_s)->text(),
+             u"Now editing "_s + QDir::toNativeSeparators(other.path()));
 }
 
 QTEST_MAIN(TestSpeechToolWindow)
