@@ -69,6 +69,8 @@ cli_session_commands() {
 --profile @DIR@@SEP@kvuser.ini bind F5 "Boom!"
 --profile @DIR@@SEP@kvuser.ini bind F6 "No such taunt"
 --profile @DIR@@SEP@kvuser.ini bind NoSuchKey "Boom!"
+--profile @DIR@@SEP@kvuser.ini bind F7 "Roger"
+--profile @DIR@@SEP@kvuser.ini undo
 --profile @DIR@@SEP@kvuser.ini set DefaultPlayer Name Kestrel
 --profile @DIR@@SEP@kvuser.ini name "Kestrel" --form 1
 --profile @DIR@@SEP@kvuser.ini get DefaultPlayer Name
@@ -76,8 +78,6 @@ cli_session_commands() {
 --profile @DIR@@SEP@kvuser.ini show --json
 --profile @DIR@@SEP@kvuser.ini restore
 --profile @DIR@@SEP@kvuser.ini show
---profile @DIR@@SEP@kvuser.ini bind F7 "Roger"
---profile @DIR@@SEP@kvuser.ini undo
 --profile @DIR@@SEP@kvuser.ini unbind F5
 --profile @DIR@@SEP@missing.ini show
 --profile @DIR@@SEP@gone@SEP@kvuser.ini set DefaultPlayer Name Kestrel
