@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgramStart.h"
 #include "catalogue/ProductInfo.h"
+#include "i18n/LanguageSetting.h"
+#include "i18n/Languages.h"
+#include "i18n/Translations.h"
+#include "locate/RememberedProfile.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
+#include <QSettings>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,17 +19,30 @@ using namespace parlomatic;
 
 namespace {
 
+QStringList languageCodes() {
+    QStringList codes;
+    for (const Language& each : windowLanguages())
+        codes.append(each.code);
+    return codes;
+}
+
 struct ProgramOptions {
     QCommandLineOption help{QStringList{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Displays this help.")};
     QCommandLineOption version{QStringList{QStringLiteral("v"), QStringLiteral("version")},
                                QStringLiteral("Displays version information.")};
+    QCommandLineOption language{QStringLiteral("lang"),
+                                QStringLiteral("The language of the windows: %1. Without it the language chosen in "
+                                               "the information window, else the system's.")
+                                    .arg(languageCodes().join(QStringLiteral(", "))),
+                                QStringLiteral("CODE")};
 
     explicit ProgramOptions(QCommandLineParser& parser) {
         parser.setApplicationDescription(
             QStringLiteral("Binds voicepack taunts to keys in the game profile kvuser.ini."));
         parser.addOption(help);
         parser.addOption(version);
+        parser.addOption(language);
         parser.addPositionalArgument(QStringLiteral("profile"), QStringLiteral("The kvuser.ini to open."),
                                      QStringLiteral("[PROFILE]"));
     }
@@ -63,6 +82,15 @@ int main(int argc, char* argv[]) {
                                                              : parser.errorText()));
         return 2;
     }
+    const QString requested = parser.value(options.language);
+    if (!requested.isEmpty() && !isWindowLanguage(requested)) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QStringLiteral("Unknown language %1: give one of %2.")
+                                    .arg(requested, languageCodes().join(QStringLiteral(", ")))));
+        return 2;
+    }
+    const Translations translations(chosenLanguage(
+        requested.isEmpty() ? rememberedLanguage(*programSettings()) : requested, QLocale::system().uiLanguages()));
     const std::unique_ptr<StartedProgram> program = startProgram(parser.positionalArguments().value(0));
     if (!program)
         return EXIT_FAILURE;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace parlomatic {
@@ -27,7 +28,7 @@ inline QString productLineVersioned() {
 }
 
 inline QString creditLine() {
-    return QStringLiteral("written by the Parlomatic team");
+    return QCoreApplication::translate("product", "written by the Parlomatic team");
 }
 inline QString downloadHost() {
     return QStringLiteral("parlomatic.example.org");

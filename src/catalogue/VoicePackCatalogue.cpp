@@ -1,28 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/VoicePackCatalogue.h"
 
+#include <QCoreApplication>
+
 namespace parlomatic {
 
 namespace {
 
-// The notes shown when a voicepack that needs an extra download is chosen.
+// The notes shown when a voicepack that needs an extra download is chosen,
+// kept in English here and translated where they are shown.
 // Lines are separated by CR LF; the blanks at the start of lines are part of the text.
 QString bonusPackNote() {
-    return QStringLiteral("This Voice is part of the UT Bonuspack.\r\n"
-                          " Make sure you have installed this pack, before you use it.");
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("VoicePackCatalogue", "This Voice is part of the UT Bonuspack.\r\n"
+                                                                     " Make sure you have installed this pack, before "
+                                                                     "you use it."));
 }
 
 QString bonusPackMale2Note() {
-    return bonusPackNote() + QStringLiteral("\r\nMost of the Taunts are identical to UT Male2.");
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("VoicePackCatalogue",
+                                               "This Voice is part of the UT Bonuspack.\r\n"
+                                               " Make sure you have installed this pack, before you use it.\r\n"
+                                               "Most of the Taunts are identical to UT Male2."));
 }
 
 QString customPackNote() {
-    return QStringLiteral("This is not a standard Voicepack.\r\n"
-                          " Make sure you have installed this pack, before you use it");
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("VoicePackCatalogue", "This is not a standard Voicepack.\r\n"
+                                                                     " Make sure you have installed this pack, before "
+                                                                     "you use it"));
 }
 
 QString germanCustomPackNote() {
-    return customPackNote() + QStringLiteral("\r\n This customvoicepack is in german language");
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("VoicePackCatalogue",
+                                               "This is not a standard Voicepack.\r\n"
+                                               " Make sure you have installed this pack, before you use it\r\n"
+                                               " This customvoicepack is in german language"));
 }
 
 } // namespace

@@ -62,7 +62,8 @@ int main(int argc, char* argv[]) {
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Binds voicepack taunts to keys in the game profile kvuser.ini, from the command line."));
+        QStringLiteral("Binds voicepack taunts to keys in the game profile kvuser.ini, from the command line. It "
+                       "speaks English in every language, so that scripts can read it."));
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     // Not addHelpOption(): it would also add --help-all, which parse() leaves unhandled.
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},

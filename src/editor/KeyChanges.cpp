@@ -4,12 +4,14 @@
 #include "catalogue/LabelText.h"
 #include "catalogue/TauntTable.h"
 
+#include <QCoreApplication>
+
 namespace parlomatic {
 
 namespace {
 
 QString spoken(const QString& label) {
-    return label.isEmpty() ? QStringLiteral("(nothing)") : label;
+    return label.isEmpty() ? QCoreApplication::translate("KeyChanges", "(nothing)") : label;
 }
 
 } // namespace
@@ -34,7 +36,7 @@ QList<KeyChange> keyChanges(const QList<KeySpeech>& bindings, int from, int to) 
 }
 
 QString keyChangesText(const QList<KeyChange>& changes, const QString& voicepackName) {
-    QString text = QStringLiteral("What your keys say now in %1:").arg(voicepackName);
+    QString text = QCoreApplication::translate("KeyChanges", "What your keys say now in %1:").arg(voicepackName);
     for (const KeyChange& change : changes)
         text += QStringLiteral("\n%1: %2 \u2192 %3").arg(change.keyName, spoken(change.before), spoken(change.after));
     return text;

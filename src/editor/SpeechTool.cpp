@@ -13,6 +13,7 @@
 #include "profile/ProfileLocation.h"
 #include "profile/SpeechBinding.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -47,7 +48,7 @@ bool startsWithSpeech(QStringView text) {
 }
 
 QString noVoicepackEntry() {
-    return QStringLiteral("No voicepack selected");
+    return QCoreApplication::translate("SpeechTool", "No voicepack selected");
 }
 
 // A label shown in a binding column: cut or filled with blanks to 30 characters.
@@ -94,16 +95,20 @@ QString describeChange(const ProfileChange& change) {
     if (change.entries.size() == 1) {
         const EntryChange& entry = change.entries.constFirst();
         if (sameProfileName(entry.key, voiceKey))
-            return QStringLiteral("Voice set to %1").arg(entry.after.value_or(QString()));
-        return QStringLiteral("%1 set to \"%2\"").arg(entry.key, entry.after.value_or(QString()));
+            //: %1 is the voicepack's class path written to Voice
+            return QCoreApplication::translate("SpeechTool", "Voice set to %1").arg(entry.after.value_or(QString()));
+        //: %1 is an entry of kvuser.ini, %2 its new value
+        return QCoreApplication::translate("SpeechTool", "%1 set to \"%2\"")
+            .arg(entry.key, entry.after.value_or(QString()));
     }
-    return QStringLiteral("%1 entries changed").arg(change.entries.size());
+    return QCoreApplication::translate("SpeechTool", "%n entries changed", nullptr,
+                                       static_cast<int>(change.entries.size()));
 }
 
 } // namespace
 
 QString SpeechTool::originalRestoredText() {
-    return QStringLiteral("Restored kvuser.ini as it was before Parlomatic first changed it");
+    return tr("Restored kvuser.ini as it was before Parlomatic first changed it");
 }
 
 ActionOutcome SpeechTool::runAction(const std::function<void()>& handler) {
@@ -137,8 +142,9 @@ void SpeechTool::finishAction(ActionOutcome& outcome) {
         outcome.kind == ActionOutcome::Written ? outcome.description : describeChange(outcome.change);
     if (const Result recorded = m_recorder->record(profilePath(), outcome.change, description, outcome.undoes);
         !recorded.ok())
-        message(QStringLiteral("Your kvuser.ini was changed, but the change could not be noted in Parlomatic's "
-                               "history, so it cannot be undone.\n%1")
+        //: %1 is why the history could not be written
+        message(tr("Your kvuser.ini was changed, but the change could not be noted in Parlomatic's "
+                   "history, so it cannot be undone.\n%1")
                     .arg(recorded.error()),
                 MessageIcon::Critical);
 }
@@ -163,21 +169,18 @@ bool SpeechTool::Form_Load(const LocateSteps& steps, const QString& workingDir) 
     runAction([&] {
         const Located located = locateProfile(steps, m_interaction);
         if (located.by == LocatedBy::CommandLineMissing) {
-            message(QStringLiteral("no such profile: ") + QDir::toNativeSeparators(located.path),
-                    MessageIcon::Critical);
+            message(tr("no such profile: %1").arg(QDir::toNativeSeparators(located.path)), MessageIcon::Critical);
             return;
         }
         QString path = located.path;
         if (located.by == LocatedBy::NotSettled) {
             path = m_interaction
-                       .chooseOpenFile(
-                           {QStringLiteral("Please locate your kvuser.ini (could be found in ut/system folder)"),
-                            QStringLiteral("kvuser.ini"), workingDir})
+                       .chooseOpenFile({tr("Please locate your kvuser.ini (could be found in ut/system folder)"),
+                                        QStringLiteral("kvuser.ini"), workingDir})
                        .trimmed();
         }
         if (!isOrdinaryFile(path)) {
-            message(
-                QStringLiteral("Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now"));
+            message(tr("Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now"));
             return;
         }
         m_virtualStore = steps.virtualStore;
@@ -195,9 +198,10 @@ void SpeechTool::openProfile(const QString& path, QSettings* memory) {
         rememberProfile(*memory, profilePath());
     const BackupMade backup = MakeBackup(profilePath(), m_backupPath);
     if (backup.outcome == BackupMade::KeptGoodBackup)
-        message(QStringLiteral("Error could not make backup of your kvuser.ini\n") + backup.error);
+        //: %1 is why the backup failed
+        message(tr("Error could not make backup of your kvuser.ini\n%1").arg(backup.error));
     else if (backup.outcome == BackupMade::Failed)
-        message(QStringLiteral("Error could not make backup of your kvuser.ini"));
+        message(tr("Error could not make backup of your kvuser.ini"));
     RefreshAll();
     RefreshAll();
 }
@@ -209,16 +213,14 @@ ActionOutcome SpeechTool::switchProfile(const QList<FoundProfile>& found, const 
         QString path = chosen >= 0 && chosen < found.size() ? found.at(chosen).path : QString();
         if (path.isEmpty()) {
             path = m_interaction
-                       .chooseOpenFile(
-                           {QStringLiteral("Please locate your kvuser.ini (could be found in ut/system folder)"),
-                            QStringLiteral("kvuser.ini"), workingDir})
+                       .chooseOpenFile({tr("Please locate your kvuser.ini (could be found in ut/system folder)"),
+                                        QStringLiteral("kvuser.ini"), workingDir})
                        .trimmed();
         }
         if (!isOrdinaryFile(path))
             return;
         openProfile(QFileInfo(path).absoluteFilePath(), memory);
-        setOutcome(ActionOutcome::NothingDone,
-                   QStringLiteral("Now editing %1").arg(QDir::toNativeSeparators(profilePath())));
+        setOutcome(ActionOutcome::NothingDone, tr("Now editing %1").arg(QDir::toNativeSeparators(profilePath())));
     });
 }
 
@@ -330,9 +332,9 @@ ActionOutcome SpeechTool::assignToKey(const QString& keyName) {
 void SpeechTool::assignTaunt(const QString& keyName, bool keyChosen) {
     const QString taunt = m_allTaunts.text();
     if (taunt.isEmpty() || !keyChosen) {
-        m_interaction.showMessage({QStringLiteral("Select a Speech and a key first"), QStringLiteral("Error"),
-                                   MessageIcon::None, MessageButtons::Ok, MessageAnswer::Ok});
-        setOutcome(ActionOutcome::Refused, QStringLiteral("Select a Speech and a key first"));
+        m_interaction.showMessage({tr("Select a Speech and a key first"), tr("Error"), MessageIcon::None,
+                                   MessageButtons::Ok, MessageAnswer::Ok});
+        setOutcome(ActionOutcome::Refused, tr("Select a Speech and a key first"));
     } else if (!keyName.isEmpty()) {
         if (mayReplace(keyName, taunt)) {
             // Every slot with this exact label writes in turn; the last one decides.
@@ -347,11 +349,13 @@ void SpeechTool::assignTaunt(const QString& keyName, bool keyChosen) {
                     failed = written;
             }
             setOutcome(ActionOutcome::Written,
-                       QStringLiteral("%1 now says \"%2\"").arg(keyName, withoutPadding(taunt)));
+                       //: %1 is a key, %2 a taunt
+                       tr("%1 now says \"%2\"").arg(keyName, withoutPadding(taunt)));
             reportWriteFailure(failed);
         } else {
             setOutcome(ActionOutcome::Cancelled,
-                       QStringLiteral("%1 keeps %2").arg(keyName, keyBinding(m_profile, keyName)));
+                       //: %1 is a key, %2 the command of the game it keeps
+                       tr("%1 keeps %2").arg(keyName, keyBinding(m_profile, keyName)));
         }
     }
     RefreshAll();
@@ -363,10 +367,11 @@ bool SpeechTool::mayReplace(const QString& keyName, const QString& taunt) {
     const QString binding = keyBinding(m_profile, keyName);
     if (!isGameCommand(binding))
         return true;
-    const MessageRequest question{
-        QStringLiteral("%1 is bound to %2. Replace it with the taunt \"%3\"? %1 will no longer %2.")
-            .arg(keyName, binding, withoutPadding(taunt)),
-        product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo, MessageAnswer::No};
+    const MessageRequest question{//: %1 is a key, %2 a command of the game (such as Jump), %3 a taunt
+                                  tr("%1 is bound to %2. Replace it with the taunt \"%3\"? %1 will no longer %2.")
+                                      .arg(keyName, binding, withoutPadding(taunt)),
+                                  product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo,
+                                  MessageAnswer::No};
     return m_interaction.showMessage(question) == MessageAnswer::Yes;
 }
 
@@ -386,15 +391,18 @@ ActionOutcome SpeechTool::removeSpeechBinding_Click() {
         const QString binding = keyName.isEmpty() ? QString() : keyBinding(m_profile, keyName);
         if (isSpeechBinding(binding)) {
             QString value;
-            QString description = QStringLiteral("%1 no longer says \"%2\"")
-                                      .arg(keyName, withoutPadding(keyColumnOfItem(m_usedSpeechKeys.text())));
+            //: %1 is a key, %2 a taunt
+            QString description =
+                tr("%1 no longer says \"%2\"").arg(keyName, withoutPadding(keyColumnOfItem(m_usedSpeechKeys.text())));
             if (const std::optional<QString> command = commandToPutBack(keyName, binding)) {
-                const MessageRequest question{QStringLiteral("Put %1 back on %2?").arg(*command, keyName),
+                //: %1 is a command of the game (such as Jump), %2 a key
+                const MessageRequest question{tr("Put %1 back on %2?").arg(*command, keyName),
                                               product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo,
                                               MessageAnswer::Yes};
                 if (m_interaction.showMessage(question) == MessageAnswer::Yes) {
                     value = *command;
-                    description = QStringLiteral("%1: %2 put back").arg(keyName, *command);
+                    //: %1 is a key, %2 a command of the game
+                    description = tr("%1: %2 put back").arg(keyName, *command);
                 }
             }
             setOutcome(ActionOutcome::Written, description);
@@ -407,7 +415,7 @@ ActionOutcome SpeechTool::removeSpeechBinding_Click() {
 ActionOutcome SpeechTool::erase_speech_Click() {
     return runAction([&] {
         const MessageAnswer answer = m_interaction.showMessage(
-            {QStringLiteral("Really delete all voice entrys in your KVuser.ini?"), product::applicationTitle(),
+            {tr("Really delete all voice entrys in your KVuser.ini?"), product::applicationTitle(),
              MessageIcon::Critical, MessageButtons::YesNo, MessageAnswer::No});
         if (answer == MessageAnswer::Yes) {
             const ProfileFile::ReadScope reads(m_profile);
@@ -423,12 +431,11 @@ ActionOutcome SpeechTool::erase_speech_Click() {
                 else
                     failed = written;
             }
-            setOutcome(ActionOutcome::Written, erased == 1
-                                                   ? QStringLiteral("1 speech binding erased")
-                                                   : QStringLiteral("All %1 speech bindings erased").arg(erased));
+            setOutcome(ActionOutcome::Written, erased == 1 ? tr("1 speech binding erased")
+                                                           : tr("All %n speech bindings erased", nullptr, erased));
             reportWriteFailure(failed);
         } else {
-            setOutcome(ActionOutcome::Cancelled, QStringLiteral("Nothing erased"));
+            setOutcome(ActionOutcome::Cancelled, tr("Nothing erased"));
         }
         RefreshAll();
     });
@@ -450,7 +457,7 @@ ActionOutcome SpeechTool::voicepack_Click() {
             if (byPlayer || !m_readOnlyRefresh) {
                 const Result written = m_profile.WriteEntry(playerSection, voiceKey, info.classPath);
                 if (byPlayer) {
-                    setOutcome(ActionOutcome::Written, QStringLiteral("Voicepack: %1").arg(info.displayName));
+                    setOutcome(ActionOutcome::Written, tr("Voicepack: %1").arg(info.displayName));
                     reportWriteFailure(written);
                     refused = !written.ok();
                 }
@@ -462,7 +469,8 @@ ActionOutcome SpeechTool::voicepack_Click() {
             m_lastVoicepackChoice = choice;
             if (!info.note.isEmpty() && newChoice && m_firstChoiceDone) {
                 m_interaction.showMessage(
-                    {info.note, info.displayName, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+                    {QCoreApplication::translate("VoicePackCatalogue", info.note.toUtf8().constData()),
+                     info.displayName, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
             }
             if (before != noVoicepackFound && before != i)
                 tellKeyChanges(keyChanges(speechKeys(), before, i), info.displayName);
@@ -496,8 +504,8 @@ void SpeechTool::tellKeyChanges(const QList<KeyChange>& changes, const QString& 
         return;
     message(keyChangesText(changes, voicepackName), MessageIcon::Information);
     m_action.description += changes.size() == 1
-                                ? QStringLiteral("; 1 key says something else now")
-                                : QStringLiteral("; %1 keys say something else now").arg(changes.size());
+                                ? tr("; 1 key says something else now")
+                                : tr("; %n keys say something else now", nullptr, static_cast<int>(changes.size()));
 }
 
 void SpeechTool::setMytest(const QString& text) {
@@ -518,22 +526,23 @@ ActionOutcome SpeechTool::Restore_ini_Click() {
     return runAction([&] {
         const std::optional<QByteArray> backup = plausibleBackup(m_backupPath);
         if (!backup) {
-            const QString refusal =
-                QStringLiteral("Your kvuser.ini was not Restored,because the backup file seems to be defect");
+            const QString refusal = tr("Your kvuser.ini was not Restored,because the backup file seems to be defect");
             message(refusal);
             setOutcome(ActionOutcome::Refused, refusal);
             return;
         }
         const Result copied = m_profile.ReplaceContent(*backup);
         if (!copied.ok()) {
-            const QString failure = QStringLiteral("Your kvuser.ini was not Restored and is unchanged.\n%1: %2")
+            //: %1 is the path of kvuser.ini, %2 why it could not be written
+            const QString failure = tr("Your kvuser.ini was not Restored and is unchanged.\n%1: %2")
                                         .arg(QDir::toNativeSeparators(profilePath()), copied.error());
             message(failure, MessageIcon::Critical);
             setOutcome(ActionOutcome::Failed, failure);
             return;
         }
         setOutcome(ActionOutcome::Written,
-                   QStringLiteral("Restored %1 from %2")
+                   //: %1 is the backup file's name, %2 when it was made
+                   tr("Restored %1 from %2")
                        .arg(QFileInfo(m_backupPath).fileName(), whenText(QFileInfo(m_backupPath).lastModified())));
         message(restoreStartedText());
         RefreshAll();
@@ -562,18 +571,19 @@ void SpeechTool::applyUndo(const UndoPlan& plan) {
     }
     if (!plan.conflicts.isEmpty()) {
         const MessageRequest question{
-            QStringLiteral("These entries changed since: %1. Undo anyway? Their values now would be lost.")
+            //: %1 lists entries of kvuser.ini
+            tr("These entries changed since: %1. Undo anyway? Their values now would be lost.")
                 .arg(conflictList(plan.conflicts)),
             product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo, MessageAnswer::No};
         if (m_interaction.showMessage(question) != MessageAnswer::Yes) {
-            setOutcome(ActionOutcome::Cancelled, QStringLiteral("Nothing undone"));
+            setOutcome(ActionOutcome::Cancelled, tr("Nothing undone"));
             return;
         }
     }
     const UndoDone done = parlomatic::applyUndo(m_profile, plan);
     m_action.undoes = done.undone;
     if (!done.result.ok()) {
-        message(QStringLiteral("The change was not undone.\n%1").arg(done.result.error()), MessageIcon::Critical);
+        message(tr("The change was not undone.\n%1").arg(done.result.error()), MessageIcon::Critical);
         setOutcome(ActionOutcome::Failed, done.result.error());
     } else {
         setOutcome(ActionOutcome::Written, undoDescription(plan, done.undone));
@@ -586,7 +596,7 @@ ActionOutcome SpeechTool::restoreOriginal() {
         const std::optional<QByteArray> original =
             m_recorder != nullptr ? m_recorder->history().original(profilePath()) : std::nullopt;
         if (!original) {
-            const QString refusal = QStringLiteral("Parlomatic has not changed this kvuser.ini yet.");
+            const QString refusal = tr("Parlomatic has not changed this kvuser.ini yet.");
             message(refusal);
             setOutcome(ActionOutcome::Refused, refusal);
             return;
@@ -611,8 +621,10 @@ QString SpeechTool::onKeysText(const QStringList& keys) {
     if (keys.isEmpty())
         return {};
     if (keys.size() == 1)
-        return QStringLiteral("On ") + keys.first();
-    return QStringLiteral("On %1 and %2").arg(keys.first(keys.size() - 1).join(QStringLiteral(", ")), keys.last());
+        //: %1 is a key
+        return tr("On %1").arg(keys.first());
+    //: %1 lists keys, %2 is the last key
+    return tr("On %1 and %2").arg(keys.first(keys.size() - 1).join(QStringLiteral(", ")), keys.last());
 }
 
 void SpeechTool::selectTaunt(int index) {
@@ -642,7 +654,8 @@ void SpeechTool::splashUnloaded() {
 void SpeechTool::reportWriteFailure(const Result& result) {
     if (result.ok())
         return;
-    QString failure = QStringLiteral("Your kvuser.ini could not be changed.\n%1: %2")
+    //: %1 is the path of kvuser.ini, %2 why it could not be written
+    QString failure = tr("Your kvuser.ini could not be changed.\n%1: %2")
                           .arg(QDir::toNativeSeparators(profilePath()), result.error());
     if (m_place.unwritable)
         failure += QLatin1Char('\n') + profileInStoreNote(m_place);

@@ -11,6 +11,7 @@
 #include "profile/ProfileFile.h"
 #include "profile/UserInteraction.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,8 @@ namespace parlomatic {
 // the window's events would (a refresh selects the first voicepack entry,
 // whose handling may start a nested refresh through the relay text mytest).
 class SpeechTool {
+    Q_DECLARE_TR_FUNCTIONS(SpeechTool)
+
 public:
     explicit SpeechTool(UserInteraction& interaction);
 
@@ -105,7 +108,7 @@ public:
     // How the history names restoreOriginal.
     static QString originalRestoredText();
     // The message Restore_ini_Click shows once the backup was copied back.
-    static QString restoreStartedText() { return QStringLiteral("Ok, lets try to restore Your kvuser.ini"); }
+    static QString restoreStartedText() { return tr("Ok, lets try to restore Your kvuser.ini"); }
 
     // What the window forwards. chooseVoicepack raises voicepack_Click even
     // when the entry is already the selected one, as a player's choice does.

@@ -1,45 +1,86 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamewatch/GameMessages.h"
 
+#include <QCoreApplication>
+
 namespace parlomatic {
 
 namespace {
 
-QString changes(int count) {
-    return count == 1 ? QStringLiteral("1 change") : QStringLiteral("%1 changes").arg(count);
-}
-
 // "1 change was left as the game or the player set it."
 QString keptSentence(int kept) {
-    return kept == 1 ? QStringLiteral("1 change was left as the game or the player set it.")
-                     : QStringLiteral("%1 changes were left as the game or the player set them.").arg(kept);
+    return kept == 1
+               ? QCoreApplication::translate("GameMessages", "1 change was left as the game or the player set it.")
+               : QCoreApplication::translate("GameMessages", "%n changes were left as the game or the player set them.",
+                                             nullptr, kept);
+}
+
+// What the game undid and that all of it was applied again.
+QString allAppliedSentence(int applied, bool afterRestart) {
+    if (afterRestart) {
+        return applied == 1
+                   ? QCoreApplication::translate("GameMessages",
+                                                 "Unreal Tournament undid 1 change when it quit while Parlomatic was "
+                                                 "closed; Parlomatic applied it again.")
+                   : QCoreApplication::translate("GameMessages",
+                                                 "Unreal Tournament undid %n changes when it quit while Parlomatic "
+                                                 "was closed; Parlomatic applied them again.",
+                                                 nullptr, applied);
+    }
+    return applied == 1
+               ? QCoreApplication::translate(
+                     "GameMessages", "Unreal Tournament undid 1 change when it quit; Parlomatic applied it again.")
+               : QCoreApplication::translate(
+                     "GameMessages", "Unreal Tournament undid %n changes when it quit; Parlomatic applied them again.",
+                     nullptr, applied);
+}
+
+// What the game undid and how much of it was applied again before a write failed.
+QString partlyAppliedSentence(int applied, int again, const QString& error, bool afterRestart) {
+    QString sentence;
+    if (afterRestart && applied == 1) {
+        //: %1 is how many of them were applied again, %2 why the others were not
+        sentence = QCoreApplication::translate("GameMessages",
+                                               "Unreal Tournament undid 1 change when it quit while Parlomatic was "
+                                               "closed; Parlomatic applied %1 of them again (%2).");
+    } else if (afterRestart) {
+        //: %1 is how many of them were applied again, %2 why the others were not
+        sentence = QCoreApplication::translate("GameMessages",
+                                               "Unreal Tournament undid %n changes when it quit while Parlomatic "
+                                               "was closed; Parlomatic applied %1 of them again (%2).",
+                                               nullptr, applied);
+    } else if (applied == 1) {
+        //: %1 is how many of them were applied again, %2 why the others were not
+        sentence = QCoreApplication::translate(
+            "GameMessages", "Unreal Tournament undid 1 change when it quit; Parlomatic applied %1 of them again (%2).");
+    } else {
+        //: %1 is how many of them were applied again, %2 why the others were not
+        sentence = QCoreApplication::translate(
+            "GameMessages",
+            "Unreal Tournament undid %n changes when it quit; Parlomatic applied %1 of them again (%2).", nullptr,
+            applied);
+    }
+    return sentence.arg(QString::number(again), error);
 }
 
 } // namespace
 
 QString gameRunningWarning() {
-    return QStringLiteral("Unreal Tournament is running: changes made now are undone when it quits; "
-                          "Parlomatic will apply them again.");
+    return QCoreApplication::translate("GameMessages",
+                                       "Unreal Tournament is running: changes made now are undone when it quits; "
+                                       "Parlomatic will apply them again.");
 }
 
 QString reappliedLine(const ReapplyOutcome& outcome, bool afterRestart) {
     if (outcome.applied == 0 && outcome.kept == 0 && outcome.error.isEmpty())
         return {};
-    const QString when =
-        afterRestart ? QStringLiteral("when it quit while Parlomatic was closed") : QStringLiteral("when it quit");
     QString line;
-    if (outcome.applied == 0) {
-        line = QStringLiteral("Unreal Tournament quit.");
-    } else if (outcome.failed > 0) {
-        line = QStringLiteral("Unreal Tournament undid %1 %2; Parlomatic applied %3 of them again (%4).")
-                   .arg(changes(outcome.applied), when)
-                   .arg(outcome.applied - outcome.failed)
-                   .arg(outcome.error);
-    } else {
-        line = QStringLiteral("Unreal Tournament undid %1 %2; Parlomatic applied %3 again.")
-                   .arg(changes(outcome.applied), when,
-                        outcome.applied == 1 ? QStringLiteral("it") : QStringLiteral("them"));
-    }
+    if (outcome.applied == 0)
+        line = QCoreApplication::translate("GameMessages", "Unreal Tournament quit.");
+    else if (outcome.failed > 0)
+        line = partlyAppliedSentence(outcome.applied, outcome.applied - outcome.failed, outcome.error, afterRestart);
+    else
+        line = allAppliedSentence(outcome.applied, afterRestart);
     if (outcome.kept > 0)
         line += QLatin1Char(' ') + keptSentence(outcome.kept);
     if (outcome.failed == 0 && !outcome.error.isEmpty())

@@ -4,6 +4,7 @@
 #include "profile/Backup.h"
 #include "profile/FileAccess.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +23,10 @@ namespace {
 
 constexpr int lockWaitMs = 10000;
 const QString formatName = u"parlomatic-history 1"_s;
+
+QString folderNotMade() {
+    return QCoreApplication::translate("ChangeHistory", "The history folder cannot be made.");
+}
 
 // The profile as the history knows it: its canonical path (on Windows without regard to case).
 QString identity(const QString& profilePath) {
@@ -59,9 +64,11 @@ ParsedHistory parse(const QByteArray& bytes) {
     }
     if (damagedLines > 0) {
         parsed.damaged = true;
-        parsed.read.problem = damagedLines == 1
-                                  ? u"1 line of the history is damaged and was left out."_s
-                                  : u"%1 lines of the history are damaged and were left out."_s.arg(damagedLines);
+        parsed.read.problem =
+            damagedLines == 1
+                ? QCoreApplication::translate("ChangeHistory", "1 line of the history is damaged and was left out.")
+                : QCoreApplication::translate("ChangeHistory", "%n lines of the history are damaged and were left out.",
+                                              nullptr, damagedLines);
     }
     return parsed;
 }
@@ -72,7 +79,8 @@ ParsedHistory load(const QString& path) {
         return {};
     if (file.status == files::FileRead::Failed) {
         ParsedHistory parsed;
-        parsed.read.problem = u"The history cannot be read: %1"_s.arg(file.error);
+        parsed.read.problem = //: %1 is why the file could not be read
+            QCoreApplication::translate("ChangeHistory", "The history cannot be read: %1").arg(file.error);
         parsed.unreadable = true;
         return parsed;
     }
@@ -109,11 +117,12 @@ HistoryRead ChangeHistory::read(const QString& profilePath) const {
 Result ChangeHistory::update(const QString& profilePath,
                              const std::function<bool(QList<HistoryRecord>& records)>& change) {
     if (!QDir().mkpath(m_folder))
-        return Result::failure(u"The history folder cannot be made."_s);
+        return Result::failure(folderNotMade());
     const QString path = fileFor(profilePath, u".jsonl"_s);
     QLockFile lock(path + u".lock"_s);
     if (!lock.tryLock(lockWaitMs))
-        return Result::failure(u"Another Parlomatic kept the history locked."_s);
+        return Result::failure(
+            QCoreApplication::translate("ChangeHistory", "Another Parlomatic kept the history locked."));
     ParsedHistory parsed = load(path);
     // A history that cannot be read is not replaced: its records would be lost.
     if (parsed.unreadable)
@@ -153,7 +162,7 @@ Result ChangeHistory::keepOriginal(const QString& profilePath, const QByteArray&
     if (QFileInfo::exists(path))
         return Result::success();
     if (!QDir().mkpath(m_folder))
-        return Result::failure(u"The history folder cannot be made."_s);
+        return Result::failure(folderNotMade());
     return writeFileAtomically(path, bytes);
 }
 

@@ -4,11 +4,10 @@
 #include "profile/ProfileEntries.h"
 #include "profile/ProfileFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
-
-using namespace Qt::StringLiterals;
 
 namespace parlomatic {
 
@@ -54,8 +53,10 @@ Waiting waitingEntries(const QList<HistoryRecord>& records) {
 }
 
 QString reappliedDescription(int applied) {
-    return applied == 1 ? u"1 change applied again after Unreal Tournament quit"_s
-                        : u"%1 changes applied again after Unreal Tournament quit"_s.arg(applied);
+    return applied == 1
+               ? QCoreApplication::translate("PendingChanges", "1 change applied again after Unreal Tournament quit")
+               : QCoreApplication::translate("PendingChanges", "%n changes applied again after Unreal Tournament quit",
+                                             nullptr, applied);
 }
 
 } // namespace

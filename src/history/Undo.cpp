@@ -3,6 +3,7 @@
 
 #include "profile/ProfileEntries.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -63,21 +64,23 @@ QList<HistoryRecord> undoableNewestFirst(const ChangeHistory& history, const QSt
 }
 
 QString valueText(const std::optional<QString>& value) {
-    return value ? u"\"%1\""_s.arg(*value) : u"nothing"_s;
+    return value ? u"\"%1\""_s.arg(*value) : QCoreApplication::translate("Undo", "nothing");
 }
 
 } // namespace
 
 UndoPlan planUndo(const ChangeHistory& history, const QString& profilePath, int count) {
     return planOf(undoableNewestFirst(history, profilePath).mid(0, std::max(count, 0)), profilePath,
-                  u"There is no change of Parlomatic to undo."_s);
+                  QCoreApplication::translate("Undo", "There is no change of Parlomatic to undo."));
 }
 
 UndoPlan planUndoBackTo(const ChangeHistory& history, const QString& profilePath, qint64 id) {
     QList<HistoryRecord> records = undoableNewestFirst(history, profilePath);
     const auto target = std::ranges::find_if(records, [&](const HistoryRecord& record) { return record.id == id; });
     if (target == records.end())
-        return planOf({}, profilePath, u"That change cannot be undone (it was undone already or is an undo)."_s);
+        return planOf(
+            {}, profilePath,
+            QCoreApplication::translate("Undo", "That change cannot be undone (it was undone already or is an undo)."));
     records.erase(target + 1, records.end());
     return planOf(std::move(records), profilePath, {});
 }
@@ -89,7 +92,7 @@ UndoDone applyUndo(const ProfileFile& profile, const UndoPlan& plan) {
         return done;
     }
     if (!QFileInfo(profile.profilePath()).isFile()) {
-        done.result = Result::failure(u"The profile does not exist."_s);
+        done.result = Result::failure(QCoreApplication::translate("Undo", "The profile does not exist."));
         return done;
     }
     for (const HistoryRecord& record : plan.records) {
@@ -111,7 +114,8 @@ UndoDone applyUndo(const ProfileFile& profile, const UndoPlan& plan) {
 QString conflictList(const QList<UndoConflict>& conflicts) {
     QStringList items;
     for (const UndoConflict& conflict : conflicts)
-        items.append(u"%1 (now %2)"_s.arg(conflict.key, valueText(conflict.now)));
+        //: %1 is an entry of kvuser.ini, %2 its value now (quoted, or "nothing")
+        items.append(QCoreApplication::translate("Undo", "%1 (now %2)").arg(conflict.key, valueText(conflict.now)));
     return items.join(u", "_s);
 }
 
@@ -119,10 +123,11 @@ QString undoDescription(const UndoPlan& plan, const QList<qint64>& undone) {
     if (undone.size() == 1) {
         for (const HistoryRecord& record : plan.records) {
             if (record.id == undone.constFirst())
-                return u"Undid: %1"_s.arg(record.description);
+                //: %1 is the description of the change undone
+                return QCoreApplication::translate("Undo", "Undid: %1").arg(record.description);
         }
     }
-    return u"Undid %1 changes"_s.arg(undone.size());
+    return QCoreApplication::translate("Undo", "Undid %n changes", nullptr, static_cast<int>(undone.size()));
 }
 
 } // namespace parlomatic

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keymap/KeyboardLayout.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
 
@@ -63,9 +64,11 @@ constexpr qreal mouseButtonWidth = 1.75;
 constexpr qreal wheelStep = 0.9;
 
 std::vector<KeyCap> buildLayout() {
-    const QString sameAsAlt = QStringLiteral("The game does not tell this key apart from Alt.");
-    const QString sameAsEnter = QStringLiteral("The game does not tell this key apart from Enter.");
-    const QString unknownToGame = QStringLiteral("The game has no name for this key.");
+    const QString sameAsAlt =
+        QCoreApplication::translate("KeyboardLayout", "The game does not tell this key apart from Alt.");
+    const QString sameAsEnter =
+        QCoreApplication::translate("KeyboardLayout", "The game does not tell this key apart from Enter.");
+    const QString unknownToGame = QCoreApplication::translate("KeyboardLayout", "The game has no name for this key.");
     LayoutBuilder layout;
     layout.row(KeyBlock::Function, 0, 0,
                QStringLiteral("Escape -:1 F1 F2 F3 F4 -:0.5 F5 F6 F7 F8 -:0.5 F9 F10 F11 F12"));

@@ -8,6 +8,8 @@
 #include "keymap/KeyboardLayout.h"
 #include "profile/ProfileFile.h"
 
+#include <QCoreApplication>
+
 namespace parlomatic {
 
 namespace {
@@ -19,25 +21,35 @@ QString describe(const KeyCap& key, const KeyState& state, const QString& tauntL
     const QString& name = key.shownText();
     switch (state.kind) {
     case BindingClass::CurrentTaunt:
-        return QStringLiteral("%1: taunt \"%2\"").arg(name, tauntLabel.trimmed());
+        //: %1 is a key, %2 a taunt
+        return QCoreApplication::translate("KeyboardMap", "%1: taunt \"%2\"").arg(name, tauntLabel.trimmed());
     case BindingClass::OtherSpeech:
-        return QStringLiteral("%1: %2 (a speech binding that is no taunt of the current voicepack)")
+        //: %1 is a key, %2 what it holds
+        return QCoreApplication::translate("KeyboardMap",
+                                           "%1: %2 (a speech binding that is no taunt of the current voicepack)")
             .arg(name, state.binding);
     case BindingClass::Movement:
-        return QStringLiteral("%1: %2 (movement)").arg(name, state.binding);
+        //: %1 is a key, %2 the command of the game it holds
+        return QCoreApplication::translate("KeyboardMap", "%1: %2 (movement)").arg(name, state.binding);
     case BindingClass::Weapon:
-        return QStringLiteral("%1: %2 (weapons)").arg(name, state.binding);
+        //: %1 is a key, %2 the command of the game it holds
+        return QCoreApplication::translate("KeyboardMap", "%1: %2 (weapons)").arg(name, state.binding);
     case BindingClass::OtherCommand:
-        return QStringLiteral("%1: %2 (game command)").arg(name, state.binding);
+        //: %1 is a key, %2 the command of the game it holds
+        return QCoreApplication::translate("KeyboardMap", "%1: %2 (game command)").arg(name, state.binding);
     case BindingClass::Nothing:
-        return QStringLiteral("%1: nothing bound").arg(name);
+        //: %1 is a key
+        return QCoreApplication::translate("KeyboardMap", "%1: nothing bound").arg(name);
     case BindingClass::Unavailable:
         break;
     }
     if (!key.whyUnbindable.isEmpty())
         return QStringLiteral("%1: %2").arg(name, key.whyUnbindable);
-    const QString holds = state.binding.isEmpty() ? QStringLiteral("nothing bound") : state.binding;
-    return QStringLiteral("%1: not among the keys this program binds (%2)").arg(name, holds);
+    const QString holds =
+        state.binding.isEmpty() ? QCoreApplication::translate("KeyboardMap", "nothing bound") : state.binding;
+    //: %1 is a key, %2 what it holds
+    return QCoreApplication::translate("KeyboardMap", "%1: not among the keys this program binds (%2)")
+        .arg(name, holds);
 }
 
 // The index of the item of "All available Keys" that stands for key name, or -1.

@@ -5,6 +5,7 @@
 #include "keymap/KeyboardLayout.h"
 #include "profile/UserInteraction.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImageWriter>
 #include <QPainter>
@@ -105,8 +106,9 @@ void drawKeyText(QPainter& painter, const QRectF& key, const QString& text, int 
 }
 
 QString titleText(const KeyboardMap& map) {
-    return map.voicepackName.isEmpty() ? QStringLiteral("Keyboard map: no voicepack selected")
-                                       : QStringLiteral("Keyboard map: %1").arg(map.voicepackName);
+    return map.voicepackName.isEmpty()
+               ? QCoreApplication::translate("KeyboardMapPicture", "Keyboard map: no voicepack selected")
+               : QCoreApplication::translate("KeyboardMapPicture", "Keyboard map: %1").arg(map.voicepackName);
 }
 
 } // namespace
@@ -134,21 +136,21 @@ QColor bindingColour(BindingClass kind) {
 QString bindingClassName(BindingClass kind) {
     switch (kind) {
     case BindingClass::CurrentTaunt:
-        return QStringLiteral("Taunt of the current voicepack");
+        return QCoreApplication::translate("KeyboardMapPicture", "Taunt of the current voicepack");
     case BindingClass::OtherSpeech:
-        return QStringLiteral("Speech of another voicepack");
+        return QCoreApplication::translate("KeyboardMapPicture", "Speech of another voicepack");
     case BindingClass::Movement:
-        return QStringLiteral("Movement");
+        return QCoreApplication::translate("KeyboardMapPicture", "Movement");
     case BindingClass::Weapon:
-        return QStringLiteral("Weapons");
+        return QCoreApplication::translate("KeyboardMapPicture", "Weapons");
     case BindingClass::OtherCommand:
-        return QStringLiteral("Other game command");
+        return QCoreApplication::translate("KeyboardMapPicture", "Other game command");
     case BindingClass::Nothing:
-        return QStringLiteral("Nothing bound");
+        return QCoreApplication::translate("KeyboardMapPicture", "Nothing bound");
     case BindingClass::Unavailable:
         break;
     }
-    return QStringLiteral("Cannot be bound here");
+    return QCoreApplication::translate("KeyboardMapPicture", "Cannot be bound here");
 }
 
 KeyboardMapPicture::KeyboardMapPicture(const QRectF& area) {
@@ -283,13 +285,16 @@ Result saveKeyboardMapPng(const KeyboardMap& map, const QString& path) {
 }
 
 bool saveKeyboardMapAsked(const KeyboardMap& map, UserInteraction& interaction, const QString& initialDir) {
-    const QString path = interaction.chooseSaveFile({QStringLiteral("Save picture"), QStringLiteral("keyboard-map.png"),
-                                                     QStringLiteral("PNG pictures (*.png)"), initialDir});
+    const QString path = interaction.chooseSaveFile(
+        {QCoreApplication::translate("KeyboardMapPicture", "Save picture"), QStringLiteral("keyboard-map.png"),
+         QCoreApplication::translate("KeyboardMapPicture", "PNG pictures (*.png)"), initialDir});
     if (path.isEmpty())
         return false;
     const Result saved = saveKeyboardMapPng(map, path);
     if (!saved.ok()) {
-        interaction.showMessage({QStringLiteral("The picture was not saved.\n%1: %2").arg(path, saved.error()),
+        //: %1 is the picture's path, %2 why it was not saved
+        interaction.showMessage({QCoreApplication::translate("KeyboardMapPicture", "The picture was not saved.\n%1: %2")
+                                     .arg(path, saved.error()),
                                  product::applicationTitle(), MessageIcon::Critical, MessageButtons::Ok,
                                  MessageAnswer::Ok});
     }

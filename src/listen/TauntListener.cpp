@@ -46,20 +46,21 @@ void TauntListener::listenToMapKey(int layoutIndex) {
         return;
     const std::optional<SpeechBinding> binding = readSpeechBinding(map.keys[std::size_t(layoutIndex)].binding);
     if (!binding)
-        return tell(QStringLiteral("This key holds no taunt."));
+        return tell(tr("This key holds no taunt."));
     play(TauntEntry{{}, binding->type, binding->index});
 }
 
 void TauntListener::play(const TauntEntry& entry) {
     const int voicepack = voicepackNumber(m_tool.voicepack().items().value(0));
     if (voicepack < 0)
-        return tell(QStringLiteral("Choose your voicepack first."));
+        return tell(tr("Choose your voicepack first."));
     QString error;
     const std::optional<sounds::TauntSound> sound = findEntrySound(m_tool.profilePath(), voicepack, entry, error);
     if (!sound)
         return tell(error);
     if (const QString failed = m_player.play(sound->wave); !failed.isEmpty())
-        tell(QStringLiteral("The sound cannot be played: %1").arg(failed));
+        //: %1 is why the sound player failed
+        tell(tr("The sound cannot be played: %1").arg(failed));
 }
 
 void TauntListener::tell(const QString& text) {

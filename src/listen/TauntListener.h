@@ -4,6 +4,7 @@
 #include "catalogue/TauntEntry.h"
 #include "sounds/TauntSound.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -32,6 +33,8 @@ std::optional<sounds::TauntSound> findEntrySound(const QString& profilePath, int
 // game's packages and never writes anything, nor changes a selection. When the
 // sound cannot be found or played, the player is told why in one line.
 class TauntListener {
+    Q_DECLARE_TR_FUNCTIONS(TauntListener)
+
 public:
     TauntListener(const SpeechTool& tool, WavePlayer& player, UserInteraction& interaction)
         : m_tool(tool), m_player(player), m_interaction(interaction) {}

@@ -3,6 +3,7 @@
 
 #include "locate/VirtualStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -103,7 +104,8 @@ void ProfileSearch::addProfile(const QString& file, const QString& place) {
         const QFileInfo copyInfo(copy);
         if (!copy.isEmpty() && copyInfo.isFile() && !copyInfo.isSymLink()) {
             path = copyInfo.absoluteFilePath();
-            where = place + QStringLiteral(" (VirtualStore)");
+            //: %1 is the place of the game whose VirtualStore copy was found
+            where = QCoreApplication::translate("SearchPlaces", "%1 (VirtualStore)").arg(place);
         }
     }
     const QString key = QFileInfo(path).canonicalFilePath();

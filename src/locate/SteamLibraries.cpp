@@ -3,6 +3,7 @@
 
 #include "locate/ProfileSearch.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -50,8 +51,10 @@ void searchWineDrive(ProfileSearch& search, const QString& driveC, const QString
                           virtualStoreDepth, place);
     }
     // Steam for Windows installed inside the prefix.
-    searchSteam(search, drive.filePath(QStringLiteral("Program Files (x86)/Steam")), place + QStringLiteral(" Steam"));
-    searchSteam(search, drive.filePath(QStringLiteral("Program Files/Steam")), place + QStringLiteral(" Steam"));
+    //: %1 is the place of a Wine prefix, such as "Wine prefix" or "Lutris"
+    const QString steamInPrefix = QCoreApplication::translate("SearchPlaces", "%1 Steam").arg(place);
+    searchSteam(search, drive.filePath(QStringLiteral("Program Files (x86)/Steam")), steamInPrefix);
+    searchSteam(search, drive.filePath(QStringLiteral("Program Files/Steam")), steamInPrefix);
 }
 
 void searchSteam(ProfileSearch& search, const QString& steamRoot, const QString& place) {
@@ -68,12 +71,14 @@ void searchSteam(ProfileSearch& search, const QString& steamRoot, const QString&
         // The library list names the Steam folder itself too.
         if (!search.firstVisit(apps.path()))
             continue;
-        const QString where = library == steamRoot ? place : QStringLiteral("Steam library");
+        const QString where =
+            library == steamRoot ? place : QCoreApplication::translate("SearchPlaces", "Steam library");
         // steamapps/common/<game>/System
         search.searchTree(apps.filePath(QStringLiteral("common")), 2, where);
         for (const QString& game : search.subfolders(apps.filePath(QStringLiteral("compatdata"))))
             searchWineDrive(search, QDir(game).filePath(QStringLiteral("pfx/drive_c")),
-                            where + QStringLiteral(" (Proton)"));
+                            //: %1 is the Steam place whose Proton prefix holds the profile
+                            QCoreApplication::translate("SearchPlaces", "%1 (Proton)").arg(where));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "locate/SearchPlaces.h"
 #include "locate/SteamLibraries.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace parlomatic {
@@ -22,11 +23,12 @@ void searchPlatformPlaces(ProfileSearch& search, const SearchEnvironment& enviro
     const QDir home(environment.home);
     auto at = [&](const char* relative) { return home.filePath(QString::fromUtf8(relative)); };
 
-    search.checkSystemFolder(at(".utpg/System"), QStringLiteral("Community patch"));
-    search.checkSystemFolder(at(".loki/ut/System"), QStringLiteral("Loki install"));
+    search.checkSystemFolder(at(".utpg/System"), QCoreApplication::translate("SearchPlaces", "Community patch"));
+    search.checkSystemFolder(at(".loki/ut/System"), QCoreApplication::translate("SearchPlaces", "Loki install"));
 
     const QString prefix = environment.winePrefix.isEmpty() ? at(".wine") : environment.winePrefix;
-    searchWineDrive(search, QDir(prefix).filePath(QStringLiteral("drive_c")), QStringLiteral("Wine prefix"));
+    searchWineDrive(search, QDir(prefix).filePath(QStringLiteral("drive_c")),
+                    QCoreApplication::translate("SearchPlaces", "Wine prefix"));
 
     searchSteam(search, at(".local/share/Steam"), QStringLiteral("Steam"));
     searchSteam(search, at(".steam/steam"), QStringLiteral("Steam"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "locate/VirtualStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -88,10 +89,13 @@ ProfileInStore profileInStore(const VirtualStorePlaces& places, const QString& p
 
 QString profileInStoreNote(const ProfileInStore& profile) {
     if (!profile.copyOf.isEmpty())
-        return QStringLiteral("This is the VirtualStore copy of %1, which the game reads in its place.")
+        //: %1 is the path of the profile in the game's folder
+        return QCoreApplication::translate("VirtualStore",
+                                           "This is the VirtualStore copy of %1, which the game reads in its place.")
             .arg(profile.copyOf);
     if (profile.unwritable)
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "VirtualStore",
             "Windows protects its folder, and this account cannot write there. Start the game once and quit it: "
             "Windows then keeps the game's own copy of the profile in the VirtualStore, which Parlomatic edits "
             "from then on. Or install the game outside Program Files.");

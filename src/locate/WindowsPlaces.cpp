@@ -4,6 +4,7 @@
 #include "locate/SearchPlaces.h"
 #include "locate/SteamLibraries.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 
@@ -33,7 +34,7 @@ void searchPlatformPlaces(ProfileSearch& search, const SearchEnvironment& enviro
                    registryValue(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Unreal Technology\\Installed "
                                                 "Apps\\UnrealTournament"),
                                  QStringLiteral("Folder"), view),
-                   QStringLiteral("Registry"));
+                   QCoreApplication::translate("SearchPlaces", "Registry"));
 
         QSettings gog(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\GOG.com\\Games"), view);
         for (const QString& game : gog.childGroups())

@@ -44,8 +44,8 @@ void EliteVoiceChanger::setResults(QString first, QString second) {
 bool EliteVoiceChanger::writeName(const QString& name) {
     if (const QString lost = charactersLostInProfile(name); !lost.isEmpty()) {
         const MessageRequest question{
-            QStringLiteral("These characters cannot be stored in kvuser.ini and would become \"?\": %1. Write anyway?")
-                .arg(lost),
+            //: %1 lists the characters, separated by blanks
+            tr("These characters cannot be stored in kvuser.ini and would become \"?\": %1. Write anyway?").arg(lost),
             product::applicationTitle(), MessageIcon::None, MessageButtons::YesNo, MessageAnswer::No};
         if (m_interaction.showMessage(question) != MessageAnswer::Yes)
             return false;
@@ -55,8 +55,8 @@ bool EliteVoiceChanger::writeName(const QString& name) {
     const ProfileChange change = profile.takeChanges();
     if (m_recorder != nullptr) {
         if (const Result recorded = m_recorder->record(m_iniPath, change, playerNameDescription(name)); !recorded.ok())
-            m_interaction.showMessage({QStringLiteral("The name was written, but it could not be noted in "
-                                                      "Parlomatic's history, so it cannot be undone.\n%1")
+            m_interaction.showMessage({tr("The name was written, but it could not be noted in "
+                                          "Parlomatic's history, so it cannot be undone.\n%1")
                                            .arg(recorded.error()),
                                        product::applicationTitle(), MessageIcon::Critical, MessageButtons::Ok,
                                        MessageAnswer::Ok});

@@ -4,6 +4,7 @@
 #include "history/ChangeRecorder.h"
 #include "profile/UserInteraction.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -17,6 +18,8 @@ namespace parlomatic {
 // sets it). The window forwards what the user types and presses, redraws when
 // told to, and shows nothing on its own: messages go through UserInteraction.
 class EliteVoiceChanger {
+    Q_DECLARE_TR_FUNCTIONS(EliteVoiceChanger)
+
 public:
     explicit EliteVoiceChanger(UserInteraction& interaction);
 

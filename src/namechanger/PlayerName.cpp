@@ -5,6 +5,7 @@
 #include "profile/ProfileFile.h"
 #include "profile/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace parlomatic {
@@ -14,7 +15,7 @@ Result WritePlayerName(const ProfileFile& profile, const QString& name) {
 }
 
 QString playerNameDescription(const QString& name) {
-    return QStringLiteral("Player name: %1").arg(name);
+    return QCoreApplication::translate("PlayerName", "Player name: %1").arg(name);
 }
 
 QString charactersLostInProfile(const QString& name) {
@@ -29,14 +30,17 @@ QString charactersLostInProfile(const QString& name) {
 
 MessageRequest PlayerNameWrittenMessage(const QString& profilePath, const QString& name, const Result& written) {
     if (written.ok()) {
-        QString text = QStringLiteral("OK, new Name was written to ini File");
+        QString text = QCoreApplication::translate("PlayerName", "OK, new Name was written to ini File");
         // Counted as stored: one byte per character.
         if (Windows1252::encode(name).size() > shownNameLength)
-            text += QStringLiteral("\nThe game shows only the first %1 characters of a name.").arg(shownNameLength);
+            text += QLatin1Char('\n') +
+                    QCoreApplication::translate("PlayerName", "The game shows only the first %1 characters of a name.")
+                        .arg(shownNameLength);
         return MessageRequest{text, product::applicationTitle(), MessageIcon::None, MessageButtons::Ok,
                               MessageAnswer::Ok};
     }
-    return MessageRequest{QStringLiteral("The new Name was NOT written to %1:\n%2")
+    //: %1 is the path of kvuser.ini, %2 why it was not written
+    return MessageRequest{QCoreApplication::translate("PlayerName", "The new Name was NOT written to %1:\n%2")
                               .arg(QDir::toNativeSeparators(profilePath), written.error()),
                           product::applicationTitle(), MessageIcon::Critical, MessageButtons::Ok, MessageAnswer::Ok};
 }

@@ -5,6 +5,7 @@
 #include "profile/ProfileEncoding.h"
 #include "profile/ProfileText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace parlomatic {
@@ -29,9 +30,11 @@ Result writeFileAtomically(const QString& path, QByteArrayView bytes) {
 Result copyFileAtomically(const QString& source, const QString& destination) {
     const files::FileRead in = files::readFile(source);
     if (in.status == files::FileRead::Missing)
-        return Result::failure(QStringLiteral("The file to copy does not exist."));
+        return Result::failure(QCoreApplication::translate("Backup", "The file to copy does not exist."));
     if (in.status == files::FileRead::Failed)
-        return Result::failure(QStringLiteral("The file to copy cannot be used. %1").arg(in.error));
+        //: %1 is why the file cannot be read
+        return Result::failure(
+            QCoreApplication::translate("Backup", "The file to copy cannot be used. %1").arg(in.error));
     const files::FileRead existing = files::readFile(destination);
     if (existing.status == files::FileRead::Read && existing.bytes == in.bytes)
         return Result::success();
@@ -46,8 +49,9 @@ BackupMade MakeBackup(const QString& source, const QString& destination) {
     const files::FileRead profile = files::readFile(source);
     if (profile.status == files::FileRead::Read && !plausibleProfile(profile.bytes) && plausibleBackup(destination))
         return {BackupMade::KeptGoodBackup,
-                QStringLiteral("Your kvuser.ini looks damaged (empty, without a section or not text), so the "
-                               "backup %1 was kept as it is.")
+                QCoreApplication::translate(
+                    "Backup", "Your kvuser.ini looks damaged (empty, without a section or not text), so the "
+                              "backup %1 was kept as it is.")
                     .arg(QFileInfo(destination).fileName())};
     const Result copied = copyFileAtomically(source, destination);
     return copied.ok() ? BackupMade{} : BackupMade{BackupMade::Failed, copied.error()};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profile/FileAccessDetail.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -27,11 +28,12 @@ FileRead failedRead(const QString& reason) {
 }
 
 QString tooLargeReason() {
-    return QStringLiteral("It is larger than 128 MB, far too large for a profile.");
+    return QCoreApplication::translate("FileAccess", "It is larger than 128 MB, far too large for a profile.");
 }
 
 QString cannotRead(const QString& systemReason) {
-    return QStringLiteral("It cannot be read: %1.").arg(systemReason);
+    //: %1 is the system's reason
+    return QCoreApplication::translate("FileAccess", "It cannot be read: %1.").arg(systemReason);
 }
 
 QString randomSuffix() {
@@ -74,7 +76,7 @@ FileRead readFile(const QString& path) {
         if (std::optional<FileRead> read = detail::readOnce(path))
             return *read;
     }
-    return detail::failedRead(QStringLiteral("It kept changing while it was read."));
+    return detail::failedRead(QCoreApplication::translate("FileAccess", "It kept changing while it was read."));
 }
 
 } // namespace parlomatic::files

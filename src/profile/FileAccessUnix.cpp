@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profile/FileAccessDetail.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -53,8 +54,8 @@ FileStamp stampOf(const struct stat& info) {
 
 QString notRegular(const struct stat& info) {
     if (S_ISDIR(info.st_mode))
-        return QStringLiteral("It is a folder, not a file.");
-    return QStringLiteral("It is not a regular file (a pipe, a device or a socket).");
+        return QCoreApplication::translate("FileAccess", "It is a folder, not a file.");
+    return QCoreApplication::translate("FileAccess", "It is not a regular file (a pipe, a device or a socket).");
 }
 
 } // namespace
@@ -129,7 +130,8 @@ void removeStrays(const QString& folder, const QString& fileName) {
 }
 
 Replacement writeFailure(int error) {
-    return failure(QStringLiteral("It cannot be written: %1.").arg(systemError(error)));
+    //: %1 is the system's reason
+    return failure(QCoreApplication::translate("FileAccess", "It cannot be written: %1.").arg(systemError(error)));
 }
 
 // The folder refuses new files but the file itself may be written: the only
@@ -142,7 +144,9 @@ Replacement rewriteInPlace(const QByteArray& name, const struct stat& old, QByte
                            const std::function<bool()>& stillCurrent) {
     Descriptor fd(::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0)
-        return failure(QStringLiteral("Neither it nor its folder can be written: %1.").arg(systemError(errno)));
+        //: %1 is the system's reason
+        return failure(QCoreApplication::translate("FileAccess", "Neither it nor its folder can be written: %1.")
+                           .arg(systemError(errno)));
     struct stat now {};
     if (::fstat(fd.get(), &now) != 0 || !S_ISREG(now.st_mode) || now.st_ino != old.st_ino || now.st_dev != old.st_dev ||
         !stillCurrent())
@@ -153,8 +157,9 @@ Replacement rewriteInPlace(const QByteArray& name, const struct stat& old, QByte
     }
     if (!writeAll(fd.get(), bytes, 0) || ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0 ||
         ::fsync(fd.get()) != 0)
-        return failure(QStringLiteral("It was being rewritten in place (its folder cannot be written) and that "
-                                      "failed: %1. Restore it from the backup.")
+        return failure(QCoreApplication::translate(
+                           "FileAccess", "It was being rewritten in place (its folder cannot be written) and that "
+                                         "failed: %1. Restore it from the backup.")
                            .arg(systemError(errno)));
     struct stat written {};
     if (::fstat(fd.get(), &written) != 0 || ::close(fd.release()) != 0)
@@ -206,16 +211,21 @@ WriterLock::~WriterLock() {
 Result WriterLock::acquire(const QString& folder) {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return Result::failure(QStringLiteral("Its folder cannot be opened: %1.").arg(systemError(errno)));
+        //: %1 is the system's reason
+        return Result::failure(
+            QCoreApplication::translate("FileAccess", "Its folder cannot be opened: %1.").arg(systemError(errno)));
     m_handle = fd;
     QElapsedTimer waited;
     waited.start();
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR)
-            return Result::failure(QStringLiteral("Its folder cannot be locked: %1.").arg(systemError(errno)));
+            //: %1 is the system's reason
+            return Result::failure(
+                QCoreApplication::translate("FileAccess", "Its folder cannot be locked: %1.").arg(systemError(errno)));
         if (waited.hasExpired(lockWaitMs))
-            return Result::failure(QStringLiteral("Another Parlomatic has been writing in its folder for ten seconds; "
-                                                  "nothing was written."));
+            return Result::failure(QCoreApplication::translate(
+                "FileAccess", "Another Parlomatic has been writing in its folder for ten seconds; "
+                              "nothing was written."));
         QThread::msleep(5);
     }
     return Result::success();
@@ -228,7 +238,9 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
     const QByteArray name = QFile::encodeName(path);
     Descriptor folderFd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folderFd.get() < 0)
-        return failure(QStringLiteral("Its folder cannot be opened: %1.").arg(systemError(errno)));
+        //: %1 is the system's reason
+        return failure(
+            QCoreApplication::translate("FileAccess", "Its folder cannot be opened: %1.").arg(systemError(errno)));
     removeStrays(folder, fileName);
 
     struct stat old {};
@@ -237,7 +249,8 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
         return failure(notRegular(old));
     // The rename would replace a read-only file as easily as any other; its owner made it read-only to keep it.
     if (exists && ::access(name.constData(), W_OK) != 0)
-        return failure(QStringLiteral("It is read-only: %1.").arg(systemError(errno)));
+        //: %1 is the system's reason
+        return failure(QCoreApplication::translate("FileAccess", "It is read-only: %1.").arg(systemError(errno)));
 
     QString temporaryName;
     Descriptor fd(createTemporary(folderFd.get(), fileName, temporaryName));
@@ -245,7 +258,9 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
         const int error = errno;
         if (exists && (error == EACCES || error == EPERM))
             return rewriteInPlace(name, old, bytes, stillCurrent);
-        return failure(QStringLiteral("No new file can be made beside it: %1.").arg(systemError(error)));
+        //: %1 is the system's reason
+        return failure(QCoreApplication::translate("FileAccess", "No new file can be made beside it: %1.")
+                           .arg(systemError(error)));
     }
     const auto discard = [&](Replacement result) {
         if (!temporaryName.isEmpty())

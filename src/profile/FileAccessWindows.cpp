@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profile/FileAccessDetail.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -99,7 +100,7 @@ std::optional<FileRead> detail::readOnce(const QString& path) {
     const std::wstring name = wide(path);
     const DWORD attributes = GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return detail::failedRead(QStringLiteral("It is a folder, not a file."));
+        return detail::failedRead(QCoreApplication::translate("FileAccess", "It is a folder, not a file."));
     Handle file(retryWhileShared([&] {
         const HANDLE handle =
             CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -113,7 +114,8 @@ std::optional<FileRead> detail::readOnce(const QString& path) {
         return detail::failedRead(detail::cannotRead(systemError(error)));
     }
     if (GetFileType(file.get()) != FILE_TYPE_DISK)
-        return detail::failedRead(QStringLiteral("It is not a regular file (a pipe or a device)."));
+        return detail::failedRead(
+            QCoreApplication::translate("FileAccess", "It is not a regular file (a pipe or a device)."));
     FileStamp before;
     if (!stampOf(file.get(), before))
         return detail::failedRead(detail::cannotRead(systemError(GetLastError())));
@@ -141,7 +143,8 @@ std::optional<FileRead> detail::readOnce(const QString& path) {
 namespace {
 
 Replacement writeFailure(DWORD error) {
-    return failure(QStringLiteral("It cannot be written: %1.").arg(systemError(error)));
+    //: %1 is the system's reason
+    return failure(QCoreApplication::translate("FileAccess", "It cannot be written: %1.").arg(systemError(error)));
 }
 
 } // namespace
@@ -164,19 +167,23 @@ Result WriterLock::acquire(const QString& folder) {
                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     FileStamp identity;
     if (!opened.valid() || !stampOf(opened.get(), identity))
-        return Result::failure(QStringLiteral("Its folder cannot be locked: %1.").arg(systemError(GetLastError())));
+        //: %1 is the system's reason
+        return Result::failure(QCoreApplication::translate("FileAccess", "Its folder cannot be locked: %1.")
+                                   .arg(systemError(GetLastError())));
     const std::wstring name = QStringLiteral("Local\\Parlomatic-writer-%1-%2")
                                   .arg(identity.device, 8, 16, QLatin1Char('0'))
                                   .arg(identity.fileNumber, 16, 16, QLatin1Char('0'))
                                   .toStdWString();
     const HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
     if (mutex == nullptr)
-        return Result::failure(QStringLiteral("Its folder cannot be locked: %1.").arg(systemError(GetLastError())));
+        //: %1 is the system's reason
+        return Result::failure(QCoreApplication::translate("FileAccess", "Its folder cannot be locked: %1.")
+                                   .arg(systemError(GetLastError())));
     const DWORD waited = WaitForSingleObject(mutex, lockWaitMs);
     if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
         CloseHandle(mutex);
-        return Result::failure(
-            QStringLiteral("Another Parlomatic has been writing in its folder for ten seconds; nothing was written."));
+        return Result::failure(QCoreApplication::translate(
+            "FileAccess", "Another Parlomatic has been writing in its folder for ten seconds; nothing was written."));
     }
     m_handle = reinterpret_cast<qintptr>(mutex);
     return Result::success();
@@ -194,9 +201,9 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
     const std::wstring target = wide(info.absoluteFilePath());
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return failure(QStringLiteral("It is a folder, not a file."));
+        return failure(QCoreApplication::translate("FileAccess", "It is a folder, not a file."));
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return failure(QStringLiteral("It is read-only."));
+        return failure(QCoreApplication::translate("FileAccess", "It is read-only."));
 
     std::wstring temporary;
     HANDLE created = INVALID_HANDLE_VALUE;
@@ -204,7 +211,9 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
         temporary = wide(folder.filePath(temporaryPrefix(fileName) + detail::randomSuffix()));
         created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (created == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
-            return failure(QStringLiteral("No new file can be made beside it: %1.").arg(systemError(GetLastError())));
+            //: %1 is the system's reason
+            return failure(QCoreApplication::translate("FileAccess", "No new file can be made beside it: %1.")
+                               .arg(systemError(GetLastError())));
     }
     Handle file(created);
     if (!file.valid())

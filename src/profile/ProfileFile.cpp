@@ -8,6 +8,7 @@
 #include "profile/ProfileText.h"
 #include "profile/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -16,8 +17,6 @@
 #include <algorithm>
 #include <optional>
 #include <utility>
-
-using namespace Qt::StringLiterals;
 
 namespace parlomatic {
 
@@ -48,26 +47,29 @@ bool hasLineBreakOrNul(QStringView text) {
 // write an entry that can never be read back, are refused.
 std::optional<QString> argumentProblem(QStringView section, QStringView key, QStringView value) {
     if (hasLineBreakOrNul(section))
-        return u"The section name must not contain a line break or a NUL character."_s;
+        return QCoreApplication::translate("ProfileFile",
+                                           "The section name must not contain a line break or a NUL character.");
     if (section.contains(u']'))
-        return u"The section name must not contain ']'."_s;
+        return QCoreApplication::translate("ProfileFile", "The section name must not contain ']'.");
     // Spaces around the names are dropped, as the profile functions drop them;
     // a tab or vertical tab would be written but never found again.
     if (hasBlankAtAnEnd(withoutSurroundingSpaces(section)))
-        return u"The section name must not begin or end with a tab or vertical tab."_s;
+        return QCoreApplication::translate("ProfileFile",
+                                           "The section name must not begin or end with a tab or vertical tab.");
     if (hasBlankAtAnEnd(withoutSurroundingSpaces(key)))
-        return u"The key must not begin or end with a tab or vertical tab."_s;
+        return QCoreApplication::translate("ProfileFile", "The key must not begin or end with a tab or vertical tab.");
     if (hasLineBreakOrNul(key))
-        return u"The key must not contain a line break or a NUL character."_s;
+        return QCoreApplication::translate("ProfileFile", "The key must not contain a line break or a NUL character.");
     const QStringView name = withoutSurroundingSpaces(key);
     if (name.isEmpty())
-        return u"The key must not be empty."_s;
+        return QCoreApplication::translate("ProfileFile", "The key must not be empty.");
     if (name.contains(u'='))
-        return u"The key must not contain '='."_s;
+        return QCoreApplication::translate("ProfileFile", "The key must not contain '='.");
     if (name.startsWith(u';') || name.startsWith(u'['))
-        return u"The key must not start with ';' or '['."_s;
+        return QCoreApplication::translate("ProfileFile", "The key must not start with ';' or '['.");
     if (hasLineBreakOrNul(value))
-        return u"The value must not contain a line break or a NUL character."_s;
+        return QCoreApplication::translate("ProfileFile",
+                                           "The value must not contain a line break or a NUL character.");
     return std::nullopt;
 }
 
@@ -201,8 +203,9 @@ Result ProfileFile::writeValue(const QString& section, const QString& key, const
         // Code-page text is the bytes themselves; UTF-16 must come back exactly from what it decodes to.
         if (content.encoding != ProfileEncoding::CodePage &&
             encodeProfile(content.encoding, content.text) != read.bytes) {
-            made.refusal = u"It is UTF-16 text that could not be written back exactly (an odd number of "
-                           u"bytes or a broken character); it was left as it is."_s;
+            made.refusal = QCoreApplication::translate(
+                "ProfileFile", "It is UTF-16 text that could not be written back exactly (an odd number of "
+                               "bytes or a broken character); it was left as it is.");
             return made;
         }
         const QByteArray sectionBytes = encodeText(content.encoding, sectionName);
@@ -250,13 +253,14 @@ Result ProfileFile::rewrite(const std::function<NewContent(const files::FileRead
     const ProfileEncoding encodingBefore = m_cache->encoding;
     m_cache->current = false;
     if (m_profilePath.isEmpty())
-        return Result::failure(u"No profile file is given."_s);
+        return Result::failure(QCoreApplication::translate("ProfileFile", "No profile file is given."));
 
     const QString target = files::writeTarget(m_profilePath);
     const QFileInfo folder(QFileInfo(target).absolutePath());
     if (!folder.isDir())
-        return Result::failure(folder.exists() ? u"The folder it should be in is not a folder."_s
-                                               : u"The folder it should be in does not exist."_s);
+        return Result::failure(
+            folder.exists() ? QCoreApplication::translate("ProfileFile", "The folder it should be in is not a folder.")
+                            : QCoreApplication::translate("ProfileFile", "The folder it should be in does not exist."));
 
     files::WriterLock lock;
     if (const Result locked = lock.acquire(folder.filePath()); !locked.ok())
@@ -300,8 +304,9 @@ Result ProfileFile::rewrite(const std::function<NewContent(const files::FileRead
         if (replaced.outcome == files::Replacement::Failed)
             return Result::failure(replaced.error);
     }
-    return Result::failure(u"Another program kept changing it while it was being written; it was left as that "
-                           u"program wrote it."_s);
+    return Result::failure(QCoreApplication::translate(
+        "ProfileFile", "Another program kept changing it while it was being written; it was left as that "
+                       "program wrote it."));
 }
 
 } // namespace parlomatic

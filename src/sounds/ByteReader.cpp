@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sounds/ByteReader.h"
 
+#include <QCoreApplication>
+
 namespace parlomatic::sounds {
 
 void fail(const QString& message) {
@@ -10,17 +12,17 @@ void fail(const QString& message) {
 ByteReader::ByteReader(const QByteArray& bytes, qint64 begin, qint64 end)
     : m_bytes(bytes), m_position(begin), m_end(end) {
     if (begin < 0 || end < begin || end > bytes.size())
-        fail(QStringLiteral("data past the end of the file"));
+        fail(QCoreApplication::translate("ByteReader", "data past the end of the file"));
 }
 
 void ByteReader::need(qint64 count) const {
     if (count < 0 || count > remaining())
-        fail(QStringLiteral("data past the end of the file"));
+        fail(QCoreApplication::translate("ByteReader", "data past the end of the file"));
 }
 
 void ByteReader::seek(qint64 position) {
     if (position < 0 || position > m_end)
-        fail(QStringLiteral("an offset past the end of the file"));
+        fail(QCoreApplication::translate("ByteReader", "an offset past the end of the file"));
     m_position = position;
 }
 
@@ -61,18 +63,21 @@ qint32 ByteReader::compact() {
             if (!(next & 0x80))
                 break;
             if (byteCount == 5)
-                fail(QStringLiteral("a compact index longer than 5 bytes"));
+                fail(QCoreApplication::translate("ByteReader", "a compact index longer than 5 bytes"));
         }
     }
     if (value > 0x7FFFFFFF)
-        fail(QStringLiteral("a compact index out of range"));
+        fail(QCoreApplication::translate("ByteReader", "a compact index out of range"));
     return static_cast<qint32>((first & 0x80) ? -value : value);
 }
 
 qint32 ByteReader::count(qint64 minItemSize, const char* what) {
     const qint32 value = compact();
     if (value < 0 || value * minItemSize > remaining())
-        fail(QStringLiteral("%1 count %2 past the end of the file").arg(QLatin1String(what)).arg(value));
+        //: %1 is a field of the package format (such as "dependency"), %2 the number read
+        fail(QCoreApplication::translate("ByteReader", "%1 count %2 past the end of the file")
+                 .arg(QLatin1String(what))
+                 .arg(value));
     return value;
 }
 
@@ -86,7 +91,7 @@ QByteArray ByteReader::bytes(qint64 count) {
 QByteArray ByteReader::terminated() {
     const qint64 nul = m_bytes.indexOf('\0', m_position);
     if (nul < 0 || nul >= m_end)
-        fail(QStringLiteral("a string without its end"));
+        fail(QCoreApplication::translate("ByteReader", "a string without its end"));
     QByteArray text = m_bytes.mid(m_position, nul - m_position);
     m_position = nul + 1;
     return text;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sounds/Package.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -15,7 +16,8 @@ constexpr qint64 largestPackage = qint64(128) * 1024 * 1024;
 // Places where a count of entries of minSize bytes each, starting at offset, fits in the file.
 void checkTable(const ByteReader& file, qint32 count, qint32 offset, qint64 minSize, const char* what) {
     if (count < 0 || offset < 0 || offset > file.remaining() || count * minSize > file.remaining() - offset)
-        fail(QStringLiteral("%1 table past the end of the file").arg(QLatin1String(what)));
+        //: %1 is a table of the package format: name, import or export
+        fail(QCoreApplication::translate("Package", "%1 table past the end of the file").arg(QLatin1String(what)));
 }
 
 } // namespace
@@ -24,11 +26,13 @@ bool Package::open(const QString& path, QString& error) {
     QFile file(path);
     const QString shownName = QFileInfo(path).fileName();
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1: cannot be read (%2)").arg(shownName, file.errorString());
+        //: %1 is a package file, %2 why it cannot be read
+        error = QCoreApplication::translate("Package", "%1: cannot be read (%2)").arg(shownName, file.errorString());
         return false;
     }
     if (file.size() > largestPackage) {
-        error = QStringLiteral("%1: too large for a package").arg(shownName);
+        //: %1 is a package file
+        error = QCoreApplication::translate("Package", "%1: too large for a package").arg(shownName);
         return false;
     }
     return read(file.readAll(), shownName, error);
@@ -59,10 +63,10 @@ QString Package::packageName() const {
 void Package::readTables() {
     ByteReader file(m_bytes);
     if (file.remaining() < 36 || file.u32() != packageSignature)
-        fail(QStringLiteral("not a package"));
+        fail(QCoreApplication::translate("Package", "not a package"));
     m_version = file.u16();
     if (m_version < 61 || m_version > 69)
-        fail(QStringLiteral("package version %1 is not supported").arg(m_version));
+        fail(QCoreApplication::translate("Package", "package version %1 is not supported").arg(m_version));
     file.u16(); // licensee
     file.u32(); // package flags
     const qint32 nameCount = file.i32();
@@ -83,7 +87,7 @@ void Package::readTables() {
         } else {
             const qint32 length = file.compact();
             if (length <= 0 || length > file.remaining())
-                fail(QStringLiteral("name %1 has a length past the end of the file").arg(i));
+                fail(QCoreApplication::translate("Package", "name %1 has a length past the end of the file").arg(i));
             QByteArray text = file.bytes(length);
             text.chop(1); // the NUL the length counts
             m_names.append(QString::fromLatin1(text));
@@ -120,7 +124,7 @@ void Package::readTables() {
         name(entry.objectName);
         if (entry.serialSize < 0 || entry.serialOffset < 0 || entry.serialOffset > m_bytes.size() ||
             entry.serialSize > m_bytes.size() - entry.serialOffset)
-            fail(QStringLiteral("the data of export %1 lies past the end of the file").arg(i));
+            fail(QCoreApplication::translate("Package", "the data of export %1 lies past the end of the file").arg(i));
         m_exports.push_back(entry);
     }
     for (const PackageImport& entry : m_imports)
@@ -134,19 +138,19 @@ void Package::readTables() {
 
 const QString& Package::name(qint32 index) const {
     if (index < 0 || index >= m_names.size())
-        fail(QStringLiteral("name index %1 out of range").arg(index));
+        fail(QCoreApplication::translate("Package", "name index %1 out of range").arg(index));
     return m_names[index];
 }
 
 void Package::checkReference(qint32 ref) const {
     if (ref > 0 ? ref > qint64(m_exports.size()) : -qint64(ref) > qint64(m_imports.size()))
-        fail(QStringLiteral("object reference %1 out of range").arg(ref));
+        fail(QCoreApplication::translate("Package", "object reference %1 out of range").arg(ref));
 }
 
 QString Package::objectName(qint32 ref) const {
     checkReference(ref);
     if (ref == 0)
-        fail(QStringLiteral("a reference to no object"));
+        fail(QCoreApplication::translate("Package", "a reference to no object"));
     return ref > 0 ? name(m_exports[ref - 1].objectName) : name(m_imports[-ref - 1].objectName);
 }
 
@@ -155,7 +159,7 @@ QString Package::className(qint32 ref) const {
     if (ref < 0)
         return name(m_imports[-ref - 1].className);
     if (ref == 0)
-        fail(QStringLiteral("a reference to no object"));
+        fail(QCoreApplication::translate("Package", "a reference to no object"));
     const qint32 classRef = m_exports[ref - 1].classRef;
     return classRef == 0 ? QStringLiteral("Class") : objectName(classRef);
 }
@@ -166,7 +170,8 @@ QStringList Package::path(qint32 ref) const {
     const qsizetype limit = qsizetype(m_imports.size() + m_exports.size());
     for (qint32 current = ref; current != 0;) {
         if (names.size() > limit)
-            fail(QStringLiteral("a cycle of outers at %1").arg(objectName(ref)));
+            //: %1 is an object of the package
+            fail(QCoreApplication::translate("Package", "a cycle of outers at %1").arg(objectName(ref)));
         names.prepend(objectName(current));
         current = current > 0 ? m_exports[current - 1].outer : m_imports[-current - 1].outer;
         checkReference(current);

@@ -3,6 +3,8 @@
 
 #include "sounds/Package.h"
 
+#include <QCoreApplication>
+
 namespace parlomatic::sounds {
 
 namespace {
@@ -57,7 +59,7 @@ std::vector<PropertyTag> readPropertyTags(const Package& package, ByteReader& re
         const quint8 info = reader.u8();
         tag.type = info & 0x0F;
         if (tag.type == 0)
-            fail(QStringLiteral("a property of no type"));
+            fail(QCoreApplication::translate("PropertyTags", "a property of no type"));
         if (tag.type == PropertyTag::Struct)
             package.name(reader.compact());
         const qint64 size = valueSize((info >> 4) & 0x07, reader);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sounds/ScriptWalk.h"
 
+#include <QCoreApplication>
+
 namespace parlomatic::sounds {
 
 namespace {
@@ -76,7 +78,7 @@ public:
 
     quint8 expression(int depth) {
         if (depth > deepestNesting)
-            fail(QStringLiteral("script nested too deeply"));
+            fail(QCoreApplication::translate("ScriptWalk", "script nested too deeply"));
         const quint8 token = fixed(1);
         if (token >= FirstNative) {
             arguments(depth);
@@ -207,7 +209,9 @@ public:
         case IteratorNext:
             break;
         default:
-            fail(QStringLiteral("unknown script token 0x%1").arg(token, 2, 16, QLatin1Char('0')));
+            //: %1 is a hexadecimal byte
+            fail(QCoreApplication::translate("ScriptWalk", "unknown script token 0x%1")
+                     .arg(token, 2, 16, QLatin1Char('0')));
         }
         return token;
     }
@@ -263,7 +267,7 @@ private:
 
 void skipScript(ByteReader& reader, qint32 scriptSize, qint32 noneName) {
     if (scriptSize < 0)
-        fail(QStringLiteral("a negative script size"));
+        fail(QCoreApplication::translate("ScriptWalk", "a negative script size"));
     const qint64 start = reader.position();
     // Packages saved by the game's 64-bit builds count 8 bytes for a pointer.
     for (const int pointerSize : {4, 8}) {
@@ -280,7 +284,7 @@ void skipScript(ByteReader& reader, qint32 scriptSize, qint32 noneName) {
         if (walker.memory() == scriptSize)
             return;
         if (pointerSize == 8)
-            fail(QStringLiteral("script code runs past its size"));
+            fail(QCoreApplication::translate("ScriptWalk", "script code runs past its size"));
     }
 }
 

@@ -4,6 +4,8 @@
 #include "sounds/Package.h"
 #include "sounds/PropertyTags.h"
 
+#include <QCoreApplication>
+
 namespace parlomatic::sounds {
 
 QByteArray readSoundWave(const Package& package, int exportIndex) {
@@ -14,9 +16,10 @@ QByteArray readSoundWave(const Package& package, int exportIndex) {
         reader.u32(); // offset just past the data, for skipping it
     const qint32 size = reader.compact();
     if (size < 0 || size > reader.remaining())
-        fail(QStringLiteral("the sound's size lies past the end of its data"));
+        fail(QCoreApplication::translate("SoundExport", "the sound's size lies past the end of its data"));
     if (format.compare(QLatin1String("wav"), Qt::CaseInsensitive) != 0)
-        fail(QStringLiteral("%1 sound: not supported").arg(format.toLower()));
+        //: %1 is a sound format such as mp3
+        fail(QCoreApplication::translate("SoundExport", "%1 sound: not supported").arg(format.toLower()));
     QByteArray wave = reader.bytes(size);
     readWaveInfo(wave);
     return wave;
@@ -25,12 +28,12 @@ QByteArray readSoundWave(const Package& package, int exportIndex) {
 WaveInfo readWaveInfo(const QByteArray& wave) {
     ByteReader reader(wave);
     if (reader.remaining() < 12 || reader.bytes(4) != "RIFF")
-        fail(QStringLiteral("the sound is no RIFF file"));
+        fail(QCoreApplication::translate("SoundExport", "the sound is no RIFF file"));
     const quint32 riffSize = reader.u32();
     if (riffSize > quint32(reader.remaining()))
-        fail(QStringLiteral("the sound's RIFF size lies past its end"));
+        fail(QCoreApplication::translate("SoundExport", "the sound's RIFF size lies past its end"));
     if (reader.bytes(4) != "WAVE")
-        fail(QStringLiteral("the sound is no WAVE file"));
+        fail(QCoreApplication::translate("SoundExport", "the sound is no WAVE file"));
     ByteReader chunks(wave, reader.position(), reader.position() + riffSize - 4);
     WaveInfo info;
     bool formatSeen = false;
@@ -39,7 +42,9 @@ WaveInfo readWaveInfo(const QByteArray& wave) {
         const QByteArray id = chunks.bytes(4);
         const quint32 size = chunks.u32();
         if (size > quint32(chunks.remaining()))
-            fail(QStringLiteral("the sound's %1 chunk lies past its end").arg(QString::fromLatin1(id.toHex())));
+            //: %1 is the hexadecimal identifier of a chunk of the wave file
+            fail(QCoreApplication::translate("SoundExport", "the sound's %1 chunk lies past its end")
+                     .arg(QString::fromLatin1(id.toHex())));
         const qint64 begin = chunks.position();
         if (id == "fmt ") {
             ByteReader format(wave, begin, begin + size);
@@ -50,7 +55,7 @@ WaveInfo readWaveInfo(const QByteArray& wave) {
             format.u16(); // block align
             const quint16 bits = format.u16();
             if (tag != 1 || channels < 1 || channels > 2 || rate == 0 || rate > 192000 || (bits != 8 && bits != 16))
-                fail(QStringLiteral("the sound is no PCM wave of 8 or 16 bit"));
+                fail(QCoreApplication::translate("SoundExport", "the sound is no PCM wave of 8 or 16 bit"));
             info.channels = channels;
             info.sampleRate = int(rate);
             info.bitsPerSample = bits;
@@ -65,7 +70,7 @@ WaveInfo readWaveInfo(const QByteArray& wave) {
             chunks.skip(1);
     }
     if (!formatSeen || !dataSeen)
-        fail(QStringLiteral("the sound has no format or no samples"));
+        fail(QCoreApplication::translate("SoundExport", "the sound has no format or no samples"));
     return info;
 }
 

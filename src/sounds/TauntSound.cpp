@@ -6,6 +6,7 @@
 #include "sounds/Package.h"
 #include "sounds/SoundExport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 
@@ -55,7 +56,9 @@ public:
 
     TauntSound find(const QString& classPath, int type, int index) {
         const SoundArray& array = soundArrays.at(std::size_t(type));
-        const auto noSound = [] { fail(QStringLiteral("no sound for this taunt in this voicepack")); };
+        const auto noSound = [] {
+            fail(QCoreApplication::translate("TauntSound", "no sound for this taunt in this voicepack"));
+        };
         if (index < 0 || index >= array.size)
             noSound();
         const QString arrayKey = QString::fromLatin1(array.name).toLower();
@@ -66,13 +69,16 @@ public:
         for (;;) {
             const QString fullName = packageName + QLatin1Char('.') + className;
             if (visited.contains(fullName.toLower()) || visited.size() >= longestClassChain)
-                fail(QStringLiteral("the superclasses of %1 form a cycle").arg(classPath));
+                //: %1 is a class of the game
+                fail(QCoreApplication::translate("TauntSound", "the superclasses of %1 form a cycle").arg(classPath));
             visited.insert(fullName.toLower());
 
             const Package& package = open(packageName, QStringLiteral(".u"));
             const int exportIndex = within(package, [&] { return package.findClass(className); });
             if (exportIndex < 0)
-                fail(QStringLiteral("class %1 not found in %2").arg(fullName, package.fileName()));
+                //: %1 is a class of the game, %2 a package file
+                fail(QCoreApplication::translate("TauntSound", "class %1 not found in %2")
+                         .arg(fullName, package.fileName()));
             const ClassDefaults defaults = within(package, [&] { return readClassDefaults(package, exportIndex); });
             const auto sounds = defaults.objects.constFind(arrayKey);
             if (sounds != defaults.objects.cend() && sounds->contains(index)) {
@@ -104,7 +110,8 @@ private:
     const Package& open(const QString& name, const QString& extension = {}) {
         const QString file = m_game.findPackage(name, extension);
         if (file.isEmpty())
-            fail(QStringLiteral("package %1%2 not found").arg(name, extension));
+            //: %1 is a package name, %2 its file extension
+            fail(QCoreApplication::translate("TauntSound", "package %1%2 not found").arg(name, extension));
         if (const auto found = m_packages.constFind(file); found != m_packages.cend())
             return **found;
         auto package = std::make_shared<Package>();
@@ -120,17 +127,22 @@ private:
         const QStringList path = within(package, [&] { return package.path(ref); });
         const QString className = within(package, [&] { return package.className(ref); });
         if (className.compare(QLatin1String("Sound"), Qt::CaseInsensitive) != 0)
-            fail(QStringLiteral("%1: %2 is no sound").arg(package.fileName(), path.join(QLatin1Char('.'))));
+            //: %1 is a package file, %2 an object in it
+            fail(QCoreApplication::translate("TauntSound", "%1: %2 is no sound")
+                     .arg(package.fileName(), path.join(QLatin1Char('.'))));
         const Package* holder = &package;
         int exportIndex = ref - 1;
         if (ref < 0) {
             if (path.size() < 2)
-                fail(QStringLiteral("%1: the sound %2 names no package")
+                //: %1 is a package file, %2 an object in it
+                fail(QCoreApplication::translate("TauntSound", "%1: the sound %2 names no package")
                          .arg(package.fileName(), path.join(QLatin1Char('.'))));
             holder = &open(path.first());
             exportIndex = within(*holder, [&] { return holder->findExport(path.mid(1), className); });
             if (exportIndex < 0)
-                fail(QStringLiteral("sound %1 not found in %2").arg(path.join(QLatin1Char('.')), holder->fileName()));
+                //: %1 is a sound object, %2 a package file
+                fail(QCoreApplication::translate("TauntSound", "sound %1 not found in %2")
+                         .arg(path.join(QLatin1Char('.')), holder->fileName()));
         }
         TauntSound sound;
         sound.wave = within(*holder, [&] { return readSoundWave(*holder, exportIndex); });
@@ -155,7 +167,7 @@ QString soundArrayName(int type) {
 std::optional<TauntSound> findTauntSound(const GameFolder& game, const QString& classPath, int type, int index,
                                          QString& error) {
     if (soundArrayName(type).isEmpty()) {
-        error = QStringLiteral("no sound for this taunt in this voicepack");
+        error = QCoreApplication::translate("TauntSound", "no sound for this taunt in this voicepack");
         return std::nullopt;
     }
     try {
@@ -170,7 +182,7 @@ std::optional<TauntSound> findTauntSoundForProfile(const QString& profilePath, c
                                                    int index, QString& error) {
     const std::optional<GameFolder> game = GameFolder::forProfile(profilePath);
     if (!game) {
-        error = QStringLiteral("no game folder found");
+        error = QCoreApplication::translate("TauntSound", "no game folder found");
         return std::nullopt;
     }
     return findTauntSound(*game, classPath, type, index, error);

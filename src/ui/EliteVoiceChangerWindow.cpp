@@ -28,7 +28,7 @@ EliteVoiceChangerWindow::EliteVoiceChangerWindow(UserInteraction& interaction)
     setObjectName(QStringLiteral("EliteVoiceChanger"));
     setAttribute(Qt::WA_DeleteOnClose);
     closeOnEscape(this);
-    setWindowTitle(QStringLiteral("Name Changer"));
+    setWindowTitle(tr("Name Changer"));
     setWindowIcon(pngIcon(QStringLiteral(":/pictures/namechanger-icon.png")));
     setFont(dialogFont());
     resize(pixels(5295), pixels(2280));
@@ -39,26 +39,26 @@ EliteVoiceChangerWindow::EliteVoiceChangerWindow(UserInteraction& interaction)
 
     auto* name = placed(new QLineEdit(this), QStringLiteral("namen_eingabe"), twipsRect(0, 0, 2655, 375));
     m_ergebnis1 = placed(new QLineEdit(this), QStringLiteral("ergebnis1"), twipsRect(120, 960, 2655, 285));
-    auto* brackets = placed(new QPushButton(QStringLiteral("Add Brackets"), this), QStringLiteral("add_tm"),
-                            twipsRect(120, 600, 1215, 255));
+    auto* brackets =
+        placed(new QPushButton(tr("Add Brackets"), this), QStringLiteral("add_tm"), twipsRect(120, 600, 1215, 255));
     m_ergebnis2 = placed(new QLineEdit(this), QStringLiteral("ergebnis2"), twipsRect(120, 1320, 2655, 285));
-    auto* write1 = placed(new QPushButton(QStringLiteral("write this name to my kvuser.ini"), this),
-                          QStringLiteral("write_name1"), twipsRect(writeLeft, 960, writeWidth, 255));
-    auto* write2 = placed(new QPushButton(QStringLiteral("or write this name to kvuser.ini"), this),
-                          QStringLiteral("write_name2"), twipsRect(writeLeft, 1320, writeWidth, 255));
+    auto* write1 = placed(new QPushButton(tr("write this name to my kvuser.ini"), this), QStringLiteral("write_name1"),
+                          twipsRect(writeLeft, 960, writeWidth, 255));
+    auto* write2 = placed(new QPushButton(tr("or write this name to kvuser.ini"), this), QStringLiteral("write_name2"),
+                          twipsRect(writeLeft, 1320, writeWidth, 255));
     m_iniPath =
         placed(new QLineEdit(m_logic.iniPath(), this), QStringLiteral("ini_path"), twipsRect(4560, 1560, 495, 285));
     m_iniPath->hide();
-    auto* close = placed(new QPushButton(QStringLiteral("Close this Window"), this), QStringLiteral("exit_namechanger"),
+    auto* close = placed(new QPushButton(tr("Close this Window"), this), QStringLiteral("exit_namechanger"),
                          twipsRect(120, 1800, 5055, 375));
     close->setFont(dialogFont(9.75));
-    placed(captionLabel(QStringLiteral("Please enter your Name here"), this), QStringLiteral("Label1"),
+    placed(captionLabel(tr("Please enter your Name here"), this), QStringLiteral("Label1"),
            twipsRect(2760, 120, 2295, 255));
     for (QLineEdit* result : {m_ergebnis1, m_ergebnis2})
         result->setFont(timesFont(8.25));
-    name->setAccessibleName(QStringLiteral("Your name"));
-    m_ergebnis1->setAccessibleName(QStringLiteral("Elite name, first form"));
-    m_ergebnis2->setAccessibleName(QStringLiteral("Elite name, second form"));
+    name->setAccessibleName(tr("Your name"));
+    m_ergebnis1->setAccessibleName(tr("Elite name, first form"));
+    m_ergebnis2->setAccessibleName(tr("Elite name, second form"));
     enterClicksFocusedButton(this);
 
     QWidget* focusOrder[] = {name, m_ergebnis1, brackets, m_ergebnis2, write1, write2, close};

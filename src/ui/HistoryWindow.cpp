@@ -30,9 +30,9 @@ QPushButton* button(const QString& text, const QString& name, QWidget* parent) {
 
 HistoryWindow::HistoryWindow(SpeechTool& tool, const ChangeHistory& history)
     : QWidget(nullptr, Qt::Window), m_tool(tool), m_history(history) {
-    setObjectName(QStringLiteral("History"));
+    setObjectName(tr("History"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(tr("History"));
     setFont(dialogFont());
 
     m_problem = new QLabel(this);
@@ -42,15 +42,15 @@ HistoryWindow::HistoryWindow(SpeechTool& tool, const ChangeHistory& history)
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("changes"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({QStringLiteral("When"), QStringLiteral("Change"), QStringLiteral("By"), QString()});
+    m_list->setHeaderLabels({tr("When"), tr("Change"), tr("By"), QString()});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->header()->setStretchLastSection(true);
 
-    auto* undo = button(QStringLiteral("Undo"), QStringLiteral("undo"), this);
-    m_undoBackTo = button(QStringLiteral("Undo back to here"), QStringLiteral("undoBackTo"), this);
-    auto* original = button(QStringLiteral("Restore original"), QStringLiteral("restoreOriginal"), this);
-    original->setToolTip(QStringLiteral("Gives kvuser.ini back the content it had before Parlomatic first changed it"));
-    auto* close = button(QStringLiteral("Close"), QStringLiteral("close"), this);
+    auto* undo = button(tr("Undo"), QStringLiteral("undo"), this);
+    m_undoBackTo = button(tr("Undo back to here"), QStringLiteral("undoBackTo"), this);
+    auto* original = button(tr("Restore original"), QStringLiteral("restoreOriginal"), this);
+    original->setToolTip(tr("Gives kvuser.ini back the content it had before Parlomatic first changed it"));
+    auto* close = button(tr("Close"), QStringLiteral("close"), this);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* each : {undo, m_undoBackTo, original})
         buttons->addWidget(each);
@@ -80,7 +80,7 @@ void HistoryWindow::showState() {
     m_list->clear();
     for (auto record = read.records.crbegin(); record != read.records.crend(); ++record) {
         auto* item = new QTreeWidgetItem(m_list, {recordTimeText(*record), record->description,
-                                                  sourceName(record->source), recordStateText(*record)});
+                                                  recordSourceText(*record), recordStateText(*record)});
         item->setData(0, idRole, record->undoable() ? record->id : 0);
     }
     m_undoBackTo->setEnabled(selectedId() > 0);

@@ -26,14 +26,14 @@ qreal fontScale() {
 
 KeyboardMapView::KeyboardMapView(SpeechTool& tool, QWidget* parent) : QWidget(parent), m_tool(tool) {
     setObjectName(QStringLiteral("keyboardMap"));
-    setAccessibleName(QStringLiteral("Keyboard map"));
+    setAccessibleName(tr("Keyboard map"));
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize((KeyboardMapPicture::naturalSize() * fontScale() / 2).toSize());
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMouseTracking(true);
     m_keyMenu = new QMenu(this);
     m_keyMenu->setObjectName(QStringLiteral("keyMenu"));
-    QAction* listen = m_keyMenu->addAction(QStringLiteral("Listen"));
+    QAction* listen = m_keyMenu->addAction(tr("Listen"));
     listen->setObjectName(QStringLiteral("listen"));
     connect(listen, &QAction::triggered, this, [this] { emit listenRequested(m_menuKey); });
     showState();

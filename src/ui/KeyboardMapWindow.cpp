@@ -20,7 +20,7 @@ KeyboardMapWindow::KeyboardMapWindow(SpeechTool& tool, UserInteraction& interact
     setObjectName(QStringLiteral("KeyboardMap"));
     setAttribute(Qt::WA_DeleteOnClose);
     closeOnEscape(this);
-    setWindowTitle(QStringLiteral("Keyboard map"));
+    setWindowTitle(tr("Keyboard map"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/speechtool-icon.png")));
 
     m_view = new KeyboardMapView(tool, this);
@@ -28,7 +28,7 @@ KeyboardMapWindow::KeyboardMapWindow(SpeechTool& tool, UserInteraction& interact
     m_focusLine->setObjectName(QStringLiteral("focusLine"));
     m_focusLine->setTextFormat(Qt::PlainText);
     m_focusLine->setText(m_view->accessibleDescription());
-    auto* save = new QPushButton(QStringLiteral("Save picture\u2026"), this);
+    auto* save = new QPushButton(tr("Save picture…"), this);
     save->setObjectName(QStringLiteral("savePicture"));
     save->setAutoDefault(false);
 

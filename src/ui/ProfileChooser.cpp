@@ -14,12 +14,12 @@ namespace parlomatic {
 ProfileChooser::ProfileChooser(const QList<FoundProfile>& profiles, QWidget* parent)
     : QDialog(parent), m_list(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("ProfileChooser"));
-    setWindowTitle(QStringLiteral("Choose your kvuser.ini"));
+    setWindowTitle(tr("Choose your kvuser.ini"));
 
-    auto* intro = new QLabel(QStringLiteral("Several kvuser.ini files were found. Which one does the game use?"), this);
+    auto* intro = new QLabel(tr("Several kvuser.ini files were found. Which one does the game use?"), this);
     m_list->setObjectName(QStringLiteral("profiles"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({QStringLiteral("Found in"), QStringLiteral("Path"), QStringLiteral("Last changed")});
+    m_list->setHeaderLabels({tr("Found in"), tr("Path"), tr("Last changed")});
     for (const FoundProfile& profile : profiles) {
         auto* item = new QTreeWidgetItem(
             m_list, {profile.place, profile.path, QLocale().toString(profile.lastModified, QLocale::ShortFormat)});
@@ -30,10 +30,10 @@ ProfileChooser::ProfileChooser(const QList<FoundProfile>& profiles, QWidget* par
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* open = buttons->addButton(QStringLiteral("Open"), QDialogButtonBox::AcceptRole);
+    QPushButton* open = buttons->addButton(tr("Open"), QDialogButtonBox::AcceptRole);
     open->setObjectName(QStringLiteral("open"));
     open->setDefault(true);
-    QPushButton* browse = buttons->addButton(QStringLiteral("Browse…"), QDialogButtonBox::RejectRole);
+    QPushButton* browse = buttons->addButton(tr("Browse…"), QDialogButtonBox::RejectRole);
     browse->setObjectName(QStringLiteral("browse"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -136,10 +136,9 @@ void SpeechToolWindow::buildControls() {
     // Created from back to front, so that later controls lie in front.
     // Starts 60 twips left of its designed 120, so that its colon clears the
     // drop-down in fonts a little wider than the standard dialog font.
-    QLabel* voicepackLabel = label(QStringLiteral("Label4"), QStringLiteral("Currently selected Voicepack:"),
-                                   twipsRect(60, 120, 2295, 255), this);
-    label(QStringLiteral("Label5"), QStringLiteral("Path to kvuser.ini:"), twipsRect(5280, 120, 1335, 255), this)
-        ->hide();
+    QLabel* voicepackLabel =
+        label(QStringLiteral("Label4"), tr("Currently selected Voicepack:"), twipsRect(60, 120, 2295, 255), this);
+    label(QStringLiteral("Label5"), tr("Path to kvuser.ini:"), twipsRect(5280, 120, 1335, 255), this)->hide();
 
     m_frame = placed(whitePanel(this), QStringLiteral("Frame1"), twipsRect(0, 480, 9975, 4575));
     for (const auto& [name, file, left] :
@@ -147,30 +146,27 @@ void SpeechToolWindow::buildControls() {
           std::tuple{QStringLiteral("Image2"), QStringLiteral(":/pictures/equals.png"), 6480}}) {
         placed(new QLabel(m_frame), name, twipsRect(left, 2400, 600, 600))->setPixmap(pngPicture(file));
     }
-    label(QStringLiteral("Label3"), QStringLiteral("Currently assigned Taunts:"), twipsRect(7080, 120, 2295, 255),
-          m_frame);
-    label(QStringLiteral("Label2"), QStringLiteral("All available Keys:"), twipsRect(3840, 120, 2535, 255), m_frame);
-    label(QStringLiteral("Label1"), QStringLiteral("All available Speech Taunts:"), twipsRect(120, 120, 2175, 255),
-          m_frame);
+    label(QStringLiteral("Label3"), tr("Currently assigned Taunts:"), twipsRect(7080, 120, 2295, 255), m_frame);
+    label(QStringLiteral("Label2"), tr("All available Keys:"), twipsRect(3840, 120, 2535, 255), m_frame);
+    label(QStringLiteral("Label1"), tr("All available Speech Taunts:"), twipsRect(120, 120, 2175, 255), m_frame);
 
     m_voicepack = placed(new ChoiceDropDown(this), QStringLiteral("voicepack"), twipsRect(2280, 120, 2775, 315));
     // On some platforms a drop-down reads its value as its name; there its label names it.
-    m_voicepack->setAccessibleName(QStringLiteral("Currently selected Voicepack"));
+    m_voicepack->setAccessibleName(tr("Currently selected Voicepack"));
     voicepackLabel->setBuddy(m_voicepack);
-    m_allTaunts = list(QStringLiteral("all_taunts"), QStringLiteral("All available Speech Taunts"),
-                       twipsRect(120, 840, 2895, 4155), this);
-    m_allTaunts->setEmptyHint(QStringLiteral("Choose your voicepack above"));
-    m_allKeys =
-        list(QStringLiteral("allKeys"), QStringLiteral("All available Keys"), twipsRect(3840, 840, 2655, 4155), this);
-    m_usedSpeechKeys = list(QStringLiteral("usedSpeechKeys"), QStringLiteral("Currently assigned Taunts"),
-                            twipsRect(7080, 840, 2655, 4155), this);
-    m_removeBinding = new QAction(QStringLiteral("Remove this binding"), m_usedSpeechKeys);
+    m_allTaunts =
+        list(QStringLiteral("all_taunts"), tr("All available Speech Taunts"), twipsRect(120, 840, 2895, 4155), this);
+    m_allTaunts->setEmptyHint(tr("Choose your voicepack above"));
+    m_allKeys = list(QStringLiteral("allKeys"), tr("All available Keys"), twipsRect(3840, 840, 2655, 4155), this);
+    m_usedSpeechKeys =
+        list(QStringLiteral("usedSpeechKeys"), tr("Currently assigned Taunts"), twipsRect(7080, 840, 2655, 4155), this);
+    m_removeBinding = new QAction(tr("Remove this binding"), m_usedSpeechKeys);
     m_removeBinding->setObjectName(QStringLiteral("removeBinding"));
     m_removeBinding->setShortcut(QKeySequence::Delete);
     m_removeBinding->setShortcutContext(Qt::WidgetShortcut);
     m_usedSpeechKeys->addAction(m_removeBinding);
     m_usedSpeechKeys->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_listen = new QAction(QStringLiteral("Listen"), m_allTaunts);
+    m_listen = new QAction(tr("Listen"), m_allTaunts);
     m_listen->setObjectName(QStringLiteral("listen"));
     m_listen->setShortcut(Qt::Key_Space);
     m_listen->setShortcutContext(Qt::WidgetShortcut);
@@ -178,27 +174,27 @@ void SpeechToolWindow::buildControls() {
     m_allTaunts->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_mytest = hiddenTextBox(QStringLiteral("mytest"), m_tool.mytest(), twipsRect(4440, 3120, 615, 495), this);
 
-    auto* assign = placed(new WrappingButton(QStringLiteral("assign Taunt to key"), this),
-                          QStringLiteral("assignSpeech"), twipsRect(3120, 1200, 615, 1575));
-    auto* exit = placed(new QPushButton(QStringLiteral("Exit"), this), QStringLiteral("exit_button"),
-                        twipsRect(9000, 5160, 975, 375));
-    auto* info = placed(new QPushButton(QStringLiteral("Info"), this), QStringLiteral("info_button"),
-                        twipsRect(0, 5160, 1095, 375));
-    auto* erase = placed(new QPushButton(QStringLiteral("Del all Speech Entrys"), this), QStringLiteral("erase_speech"),
+    auto* assign = placed(new WrappingButton(tr("assign Taunt to key"), this), QStringLiteral("assignSpeech"),
+                          twipsRect(3120, 1200, 615, 1575));
+    auto* exit =
+        placed(new QPushButton(tr("Exit"), this), QStringLiteral("exit_button"), twipsRect(9000, 5160, 975, 375));
+    auto* info =
+        placed(new QPushButton(tr("Info"), this), QStringLiteral("info_button"), twipsRect(0, 5160, 1095, 375));
+    auto* erase = placed(new QPushButton(tr("Del all Speech Entrys"), this), QStringLiteral("erase_speech"),
                          twipsRect(7200, 5160, 1695, 375));
-    auto* restore = placed(new QPushButton(QStringLiteral("Restore old kvuser.ini"), this),
-                           QStringLiteral("Restore_ini"), twipsRect(5280, 5160, 1815, 375));
+    auto* restore = placed(new QPushButton(tr("Restore old kvuser.ini"), this), QStringLiteral("Restore_ini"),
+                           twipsRect(5280, 5160, 1815, 375));
     m_myTemp = hiddenTextBox(QStringLiteral("my_temp"), m_tool.my_temp(), twipsRect(6600, 120, 3375, 285), this);
     // Which file is edited, in the free space right of the drop-down.
     m_profileLine = placed(new QLabel(this), QStringLiteral("profileLine"), twipsRect(5280, 150, 4695, 255));
-    auto* nameChanger = placed(new QPushButton(QStringLiteral("\u00CAL\u00CFt\u00EB Namechanger"), this),
-                               QStringLiteral("elite_name_changer"), twipsRect(1200, 5160, 1575, 375));
+    auto* nameChanger = placed(new QPushButton(tr("ÊLÏtë Namechanger"), this), QStringLiteral("elite_name_changer"),
+                               twipsRect(1200, 5160, 1575, 375));
     // In the free space of the bottom row, between the name changer and the restore button.
-    auto* keyboardMap = placed(new QPushButton(QStringLiteral("Keyboard map"), this), QStringLiteral("keyboard_map"),
+    auto* keyboardMap = placed(new QPushButton(tr("Keyboard map"), this), QStringLiteral("keyboard_map"),
                                twipsRect(2880, 5160, 1215, 375));
-    auto* history = placed(new QPushButton(QStringLiteral("History\u2026"), this), QStringLiteral("history"),
-                           twipsRect(4170, 5160, 990, 375));
-    nameChanger->setAccessibleName(QStringLiteral("Elite name changer"));
+    auto* history =
+        placed(new QPushButton(tr("History…"), this), QStringLiteral("history"), twipsRect(4170, 5160, 990, 375));
+    nameChanger->setAccessibleName(tr("Elite name changer"));
     enterClicksFocusedButton(this);
     m_bottomRow = {info, restore, nameChanger, erase, exit, keyboardMap, history};
     m_actionLine = new QLabel(this);
@@ -425,8 +421,7 @@ void SpeechToolWindow::showState() {
     m_myTemp->setText(m_tool.my_temp());
     const QString profile = QDir::toNativeSeparators(m_tool.profilePath());
     const QString note = profileInStoreNote(m_tool.profilePlace());
-    const QString shownPath =
-        m_tool.profilePlace().copyOf.isEmpty() ? profile : profile + QStringLiteral(" (VirtualStore copy)");
+    const QString shownPath = m_tool.profilePlace().copyOf.isEmpty() ? profile : profile + tr(" (VirtualStore copy)");
     const QString shown = m_profileLine->fontMetrics().elidedText(shownPath, Qt::ElideMiddle, m_profileLine->width());
     m_profileLine->setText(m_switchProfile ? QStringLiteral("<a href=\"profile\">%1</a>").arg(shown.toHtmlEscaped())
                                            : shown);

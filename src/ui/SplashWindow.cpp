@@ -2,17 +2,22 @@
 #include "ui/SplashWindow.h"
 
 #include "catalogue/ProductInfo.h"
+#include "i18n/LanguageSetting.h"
+#include "i18n/Languages.h"
+#include "locate/RememberedProfile.h"
 #include "profile/UserInteraction.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 
+#include <QComboBox>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QVariantAnimation>
 
 namespace parlomatic {
@@ -20,7 +25,10 @@ namespace parlomatic {
 namespace {
 
 constexpr int clientWidth = 7380;
-constexpr int clientHeight = 4965;
+// The designed client area, and below it the row that chooses the language.
+constexpr int designedClientHeight = 4965;
+constexpr int languageRowHeight = 435;
+constexpr int clientHeight = designedClientHeight + languageRowHeight;
 // The border drawn around the client area in place of the dialog frame.
 constexpr int borderWidth = 2;
 constexpr int shrinkMilliseconds = 300;
@@ -51,7 +59,7 @@ SplashWindow::SplashWindow(UserInteraction& interaction)
 
 void SplashWindow::buildControls() {
     // Created from back to front, so that later controls lie in front.
-    placed(wrappingLabel(QStringLiteral("This Tool (and maybe future versions) can be downloaded here:"), this),
+    placed(wrappingLabel(tr("This Tool (and maybe future versions) can be downloaded here:"), this),
            QStringLiteral("Label6"), clientRect(240, 4080, 5535, 255));
 
     QFrame* panel = placed(whitePanel(this), QStringLiteral("Frame1"), clientRect(120, 120, 7080, 3795));
@@ -65,24 +73,23 @@ void SplashWindow::buildControls() {
         placed(wrappingLabel(caption, panel), name, place);
     };
     text(QStringLiteral("Label5"),
-         QStringLiteral(" Kind of a disclaimer:") + QString(59, QLatin1Char(' ')) +
-             QStringLiteral("This software is provided as is. The author takes no responsibilitys whatsoever"),
+         tr(" Kind of a disclaimer:") + QString(59, QLatin1Char(' ')) +
+             tr("This software is provided as is. The author takes no responsibilitys whatsoever"),
          twipsRect(120, 3120, 4095, 615));
     text(QStringLiteral("Label4"),
-         QStringLiteral("If you want to use non Standardvoicepacks Online,the Server must have installed those "
-                        "Voicepacks too. "),
+         tr("If you want to use non Standardvoicepacks Online,the Server must have installed those "
+            "Voicepacks too. "),
          twipsRect(120, 2640, 4575, 495));
     text(QStringLiteral("Label3"),
-         QStringLiteral("This tool also has support for some non Standardvoicpacks, make sure you have installed them, "
-                        "before you use them") +
-             QString(24, QLatin1Char(' ')) + QStringLiteral("(Like the Ned Flanders Voicepack)"),
+         tr("This tool also has support for some non Standardvoicpacks, make sure you have installed them, "
+            "before you use them") +
+             QString(24, QLatin1Char(' ')) + tr("(Like the Ned Flanders Voicepack)"),
          twipsRect(120, 1920, 4815, 735));
     text(QStringLiteral("Label2"),
-         QStringLiteral("Simply choose a Taunt and a free Key and Press the assign Button. Do that for all desired "
-                        "taunts"),
+         tr("Simply choose a Taunt and a free Key and Press the assign Button. Do that for all desired "
+            "taunts"),
          twipsRect(120, 1440, 4935, 615));
-    text(QStringLiteral("Label1"), QStringLiteral("Put this program into your UT/system folder"),
-         twipsRect(120, 1080, 3615, 255));
+    text(QStringLiteral("Label1"), tr("Put this program into your UT/system folder"), twipsRect(120, 1080, 3615, 255));
 
     // The credit line is right-aligned and grows to fit, keeping its right edge.
     m_platform = captionLabel(product::creditLine(), panel);
@@ -103,21 +110,55 @@ void SplashWindow::buildControls() {
     // The address row is laid out by placeAddressRow below.
     auto* address = new QLineEdit(product::downloadAddress(), this);
     address->setObjectName(QStringLiteral("Text2"));
-    QLabel* orLabel = captionLabel(QStringLiteral("or"), this);
+    QLabel* orLabel = captionLabel(tr("or"), this);
     orLabel->setObjectName(QStringLiteral("Label7"));
     orLabel->setFont(arialFont(14.25));
-    m_close = placed(new QPushButton(QStringLiteral("Close this Screen"), this), QStringLiteral("Command2"),
+    m_close = placed(new QPushButton(tr("Close this Screen"), this), QStringLiteral("Command2"),
                      clientRect(5400, 4200, 1815, 675));
     m_close->setFont(dialogFont(9.75));
     connect(m_close, &QPushButton::clicked, this, &SplashWindow::Command2_Click);
-    auto* visit = new QPushButton(QStringLiteral("Visit  ") + product::downloadHost(), this);
+    auto* visit = new QPushButton(tr("Visit  %1").arg(product::downloadHost()), this);
     visit->setObjectName(QStringLiteral("Command3"));
     connect(visit, &QPushButton::clicked, this, &SplashWindow::Command3_Click);
     placeAddressRow(address, orLabel, visit);
 
+    QComboBox* language = buildLanguageRow();
+
     setTabOrder(address, m_close);
     setTabOrder(m_close, visit);
+    setTabOrder(visit, language);
     enterClicksFocusedButton(this);
+}
+
+QComboBox* SplashWindow::buildLanguageRow() {
+    QLabel* caption = captionLabel(tr("Language:"), this);
+    caption->setObjectName(QStringLiteral("languageCaption"));
+    auto* language = new QComboBox(this);
+    language->setObjectName(QStringLiteral("language"));
+    language->addItem(tr("As the system"), QString());
+    for (const Language& each : windowLanguages())
+        language->addItem(each.nativeName, each.code);
+    language->setCurrentIndex(std::max(0, language->findData(rememberedLanguage(*programSettings()))));
+    m_languageNote = captionLabel(QString(), this);
+    m_languageNote->setObjectName(QStringLiteral("languageNote"));
+    connect(language, &QComboBox::activated, this, [this, language] {
+        rememberLanguage(*programSettings(), language->currentData().toString());
+        m_languageNote->setText(tr("Takes effect when Parlomatic starts again."));
+        m_languageNote->adjustSize();
+    });
+
+    // The row lies below the designed area, left-aligned with the download hint.
+    constexpr int gap = 6;
+    const QRect row = clientRect(240, designedClientHeight, clientWidth - 480, languageRowHeight - 60);
+    const int captionWidth = caption->sizeHint().width();
+    const QSize languageSize = language->sizeHint();
+    const int languageTop = row.top() + (row.height() - languageSize.height()) / 2;
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    caption->setGeometry(row.left(), languageTop, captionWidth, languageSize.height());
+    language->setGeometry(row.left() + captionWidth + gap, languageTop, languageSize.width(), languageSize.height());
+    m_languageNote->move(language->geometry().right() + 1 + gap,
+                         row.top() + (row.height() - m_languageNote->sizeHint().height()) / 2);
+    return language;
 }
 
 void SplashWindow::placeAddressRow(QLineEdit* address, QLabel* orLabel, QPushButton* visit) {

@@ -3,6 +3,7 @@
 
 #include <QFrame>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -45,12 +46,15 @@ protected:
 private:
     void buildControls();
     void placeAddressRow(QLineEdit* address, QLabel* orLabel, QPushButton* visit);
+    // "Language:" and its drop-down; a choice is remembered for the next start.
+    QComboBox* buildLanguageRow();
 
     UserInteraction& m_interaction;
     QString m_productLine;
     QLabel* m_product = nullptr;
     QLabel* m_platform = nullptr;
     QPushButton* m_close = nullptr;
+    QLabel* m_languageNote = nullptr;
 };
 
 } // namespace parlomatic

@@ -37,6 +37,12 @@ env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 "$prefix/bin/parlomatic-cli" --prof
 [ "$(head -c 4 "$prefix/keymap.png" | tail -c 3)" = PNG ] || fail "the keyboard map is no PNG picture"
 env -u DISPLAY -u WAYLAND_DISPLAY timeout 10 "$prefix/bin/parlomatic" --help | grep -q '^Usage: parlomatic \[options\] \[PROFILE\]' ||
     fail "parlomatic --help does not name PROFILE"
+env -u DISPLAY -u WAYLAND_DISPLAY timeout 10 "$prefix/bin/parlomatic-cli" --help | grep -q 'speaks English in every language' ||
+    fail "parlomatic-cli --help does not say that it speaks English"
+# An unknown language is refused with the list of those the windows speak, before any window opens.
+refusal=$(QT_QPA_PLATFORM=offscreen timeout 10 "$prefix/bin/parlomatic" --lang xx 2>&1 >/dev/null) &&
+    fail "parlomatic --lang xx started"
+grep -q 'give one of en, de, fr, es, pl, ru, pt_BR' <<<"$refusal" || fail "parlomatic --lang xx said: $refusal"
 
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml

@@ -2,9 +2,15 @@
 #pragma once
 
 #include "editor/SpeechTool.h"
+#include "history/ChangeHistory.h"
+#include "history/ChangeRecorder.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TempProfile.h"
+#include "ui/EliteVoiceChangerWindow.h"
+#include "ui/HistoryWindow.h"
+#include "ui/KeyboardMapWindow.h"
 #include "ui/SpeechToolWindow.h"
+#include "ui/SplashWindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -12,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -54,6 +61,32 @@ struct StartedWindow {
             return true;
         }
         return false;
+    }
+};
+
+// The main window after one assign, and every window it opens shown beside it:
+// the information window, the name changer, the keyboard map and the history.
+struct EveryWindowOpen {
+    StartedWindow started{gameProfile("BotPack.VoiceMaleTwo", "F5=speech 4 2 -1\r\n")};
+    QTemporaryDir historyFolder;
+    const ChangeHistory history{historyFolder.path()};
+    ChangeRecorder recorder{history, ChangeSource::Window, [] { return false; }};
+    QList<QWidget*> windows;
+
+    EveryWindowOpen() {
+        if (!started.window)
+            return;
+        started.window->setRecorders(&recorder, &recorder);
+        started.tool.setRecorder(&recorder);
+        started.tool.selectTaunt(0);
+        started.tool.selectKey(5);
+        started.tool.assignSpeech_Click();
+        started.window->info_button_Click();
+        started.window->elite_name_changer_Click();
+        started.window->keyboard_map_Click();
+        started.window->history_Click();
+        windows = {started.window.get(), started.window->splash(), started.window->nameChanger(),
+                   started.window->keyboardMap(), started.window->history()};
     }
 };
 

@@ -102,8 +102,8 @@ void TestSplashWindow::noTitleBarAndCentred() {
     QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(splash.windowType(), Qt::Tool);
     QVERIFY(!splash.testAttribute(Qt::WA_QuitOnClose));
-    // The client area of 7380 x 4965 twips inside the drawn border.
-    QCOMPARE(splash.contentsRect().size(), QSize(492, 331));
+    // The client area of 7380 x 4965 twips inside the drawn border, and below it the language row.
+    QCOMPARE(splash.contentsRect().size(), QSize(492, 331 + 29));
 
     splash.show();
     QVERIFY(QTest::qWaitForWindowExposed(&splash));
