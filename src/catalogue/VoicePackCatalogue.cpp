@@ -59,6 +59,23 @@ const std::array<VoicePackInfo, voicePackCount>& VoicePackCatalogue() {
     return catalogue;
 }
 
+int voicepackNumber(const QString& displayName) {
+    for (int i = 0; i < voicePackCount; ++i) {
+        if (VoicePackCatalogue()[std::size_t(i)].displayName == displayName)
+            return i;
+    }
+    return -1;
+}
+
+int voicepackNamed(const QString& name) {
+    for (int i = 0; i < voicePackCount; ++i) {
+        const VoicePackInfo& info = VoicePackCatalogue()[std::size_t(i)];
+        if (info.displayName == name || info.classPath.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
 QString voiceDefault() {
     // Every key of every refresh reads with it.
     static const QString value = QStringLiteral("noVoice").leftJustified(30, QLatin1Char(' '));

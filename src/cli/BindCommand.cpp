@@ -6,6 +6,7 @@
 #include "cli/TauntLookup.h"
 #include "cli/TerminalInteraction.h"
 #include "editor/KeyBinding.h"
+#include "editor/KeyItem.h"
 
 namespace parlomatic::cli {
 
@@ -24,7 +25,7 @@ QString findMoreKey(const QString& key) {
 int findKey(const QStringList& keyItems, const QString& key) {
     for (Qt::CaseSensitivity sensitivity : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
         for (int i = 0; i < keyItems.size(); ++i) {
-            if (keyItems[i].section(QLatin1Char(':'), 0, 0).compare(key, sensitivity) == 0)
+            if (keyNameOfItem(keyItems[i]).compare(key, sensitivity) == 0)
                 return i;
         }
     }
@@ -62,8 +63,7 @@ int runBind(const CliCommand& command, CliContext& context, const QStringList& a
     const int tauntIndex = findTaunt(tool.all_taunts().items(), taunt, context.err);
     if (tauntIndex < 0)
         return tauntIndex == -1 ? exitFailed : exitUsage;
-    const QString keyName =
-        keyIndex < 0 ? moreKey : tool.allKeys().items().at(keyIndex).section(QLatin1Char(':'), 0, 0);
+    const QString keyName = keyIndex < 0 ? moreKey : keyNameOfItem(tool.allKeys().items().at(keyIndex));
     if (const QString binding = keyBinding(ProfileFile(tool.profilePath()), keyName);
         isGameCommand(binding) && !parser.isSet(replace)) {
         context.err << keyName << " is bound to " << binding << "; give --replace to replace it with the taunt."

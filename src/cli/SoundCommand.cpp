@@ -18,16 +18,6 @@ namespace parlomatic::cli {
 
 namespace {
 
-// The number of the voicepack with display name or class path (any case) name, or -1.
-int voicepackNamed(const QString& name) {
-    for (int i = 0; i < voicePackCount; ++i) {
-        const VoicePackInfo& info = VoicePackCatalogue()[std::size_t(i)];
-        if (info.displayName == name || info.classPath.compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    return -1;
-}
-
 // The voicepack the profile names; read only, so that nothing is written.
 int currentVoicepack(const CliContext& context) {
     TerminalInteraction interaction(context.out, context.err);

@@ -8,15 +8,6 @@ namespace parlomatic::cli {
 
 namespace {
 
-// The display name of the voicepack called name, or with name as class path (any case).
-QString displayNameFor(const QString& name) {
-    for (const VoicePackInfo& info : VoicePackCatalogue()) {
-        if (info.displayName == name || info.classPath.compare(name, Qt::CaseInsensitive) == 0)
-            return info.displayName;
-    }
-    return {};
-}
-
 int runVoice(const CliCommand& command, CliContext& context, const QStringList& arguments) {
     QCommandLineParser parser;
     if (!parseCommandArguments(parser, command, arguments, 1, context.err))
@@ -24,8 +15,8 @@ int runVoice(const CliCommand& command, CliContext& context, const QStringList& 
     if (!profileFound(context))
         return exitFailed;
     const QString name = parser.positionalArguments().at(0);
-    const QString displayName = displayNameFor(name);
-    if (displayName.isEmpty()) {
+    const int voicepack = voicepackNamed(name);
+    if (voicepack < 0) {
         context.err << "Unknown voicepack \"" << name << "\". Known voicepacks:" << Qt::endl;
         for (const VoicePackInfo& info : VoicePackCatalogue())
             context.err << "  " << info.displayName << " (" << info.classPath << ')' << Qt::endl;
@@ -35,7 +26,8 @@ int runVoice(const CliCommand& command, CliContext& context, const QStringList& 
     TerminalInteraction interaction(context.out, context.err);
     SpeechTool tool(interaction);
     startToolForChanges(tool, context);
-    return exitStatusOf(tool.chooseVoicepack(static_cast<int>(tool.voicepack().items().indexOf(displayName))));
+    return exitStatusOf(tool.chooseVoicepack(
+        static_cast<int>(tool.voicepack().items().indexOf(VoicePackCatalogue()[std::size_t(voicepack)].displayName))));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "catalogue/VoicePackCatalogue.h"
 #include "editor/KeyBinding.h"
 #include "editor/KeyChanges.h"
+#include "editor/KeyItem.h"
 #include "history/EntryHistory.h"
 #include "locate/RememberedProfile.h"
 #include "profile/Backup.h"
@@ -34,19 +35,6 @@ constexpr int bindingColumnWidth = 30;
 // Voicepack number of a profile that names no known voicepack.
 constexpr int noVoicepackFound = 100;
 
-// Whether text begins with "speech" in any ASCII case (no other letter lowers to one of these).
-bool startsWithSpeech(QStringView text) {
-    constexpr char16_t speech[] = u"speech";
-    if (text.size() < 6)
-        return false;
-    for (qsizetype i = 0; i < 6; ++i) {
-        const char16_t c = text[i].unicode();
-        if ((c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c) != speech[i])
-            return false;
-    }
-    return true;
-}
-
 QString noVoicepackEntry() {
     return QCoreApplication::translate("SpeechTool", "No voicepack selected");
 }
@@ -69,18 +57,6 @@ int findVoicepack(const QString& voice) {
             found = i;
     }
     return found;
-}
-
-// The key name of a list item "F7: ...": the text before its first colon, within the key column.
-QString keyNameOfItem(const QString& item) {
-    const qsizetype colon = item.left(bindingColumnWidth).indexOf(QLatin1Char(':'));
-    return colon < 0 ? QString() : item.left(colon);
-}
-
-// The binding column of a list item "F7: Roger   ...".
-QString keyColumnOfItem(const QString& item) {
-    const qsizetype colon = item.left(bindingColumnWidth).indexOf(QLatin1Char(':'));
-    return colon < 0 ? QString() : item.mid(colon + 2);
 }
 
 // "14:02" for a time today, else "2026-12-05 14:02".
@@ -264,7 +240,7 @@ void SpeechTool::RefreshAll() {
 
         for (const QString& keyName : KeyNameTable()) {
             const QString binding = m_profile.ReadEntry(inputSection, keyName, voiceDefault(), readCapacity);
-            m_allKeys.addItem(keyName + QStringLiteral(": ") + bindingColumnFor(binding, keyName));
+            m_allKeys.addItem(keyItem(keyName, bindingColumnFor(binding, keyName)));
         }
         // The further keys show only once they carry a taunt.
         for (const QString& keyName : MoreKeyNames())
@@ -305,23 +281,22 @@ QString SpeechTool::bindingColumnFor(const QString& binding, const QString& keyN
                     continue;
                 column = labelColumn(entry.label);
                 if (!entry.label.isEmpty())
-                    m_usedSpeechKeys.addItem(keyName + QStringLiteral(": ") + column);
+                    m_usedSpeechKeys.addItem(keyItem(keyName, column));
             }
         }
     }
     if (binding == QStringLiteral("noVoice"))
         column = emptyColumn();
     // A speech binding in any case that no slot named stays hidden.
-    if (startsWithSpeech(column))
+    if (startsWithSpeechWord(column))
         column = emptyColumn();
     return column;
 }
 
 ActionOutcome SpeechTool::assignSpeech_Click() {
     return runAction([&] {
-        const QString keyItem = m_allKeys.text();
-        const qsizetype colon = keyItem.left(bindingColumnWidth).indexOf(QLatin1Char(':'));
-        assignTaunt(colon < 0 ? QString() : keyItem.left(colon), !keyItem.isEmpty());
+        const QString item = m_allKeys.text();
+        assignTaunt(keyNameOfItem(item), !item.isEmpty());
     });
 }
 
@@ -392,8 +367,8 @@ ActionOutcome SpeechTool::removeSpeechBinding_Click() {
         if (isSpeechBinding(binding)) {
             QString value;
             //: %1 is a key, %2 a taunt
-            QString description =
-                tr("%1 no longer says \"%2\"").arg(keyName, withoutPadding(keyColumnOfItem(m_usedSpeechKeys.text())));
+            QString description = tr("%1 no longer says \"%2\"")
+                                      .arg(keyName, withoutPadding(bindingColumnOfItem(m_usedSpeechKeys.text())));
             if (const std::optional<QString> command = commandToPutBack(keyName, binding)) {
                 //: %1 is a command of the game (such as Jump), %2 a key
                 const MessageRequest question{tr("Put %1 back on %2?").arg(*command, keyName),
@@ -448,11 +423,8 @@ ActionOutcome SpeechTool::voicepack_Click() {
         // A player's choice that could not be written is no choice: it shows no
         // note, and the refresh that puts the old voicepack back shows none either.
         bool refused = false;
-        const auto& catalogue = VoicePackCatalogue();
-        for (int i = 0; i < voicePackCount; ++i) {
-            const VoicePackInfo& info = catalogue[i];
-            if (info.displayName != choice)
-                continue;
+        if (const int i = voicepackNumber(choice); i >= 0) {
+            const VoicePackInfo& info = VoicePackCatalogue()[i];
             const int before = byPlayer ? voicepackInProfile() : noVoicepackFound;
             if (byPlayer || !m_readOnlyRefresh) {
                 const Result written = m_profile.WriteEntry(playerSection, voiceKey, info.classPath);
@@ -462,18 +434,18 @@ ActionOutcome SpeechTool::voicepack_Click() {
                     refused = !written.ok();
                 }
             }
-            if (refused)
-                continue;
-            const bool newChoice = choice != m_lastVoicepackChoice;
-            // Noted before the boxes show: a refresh while one is open must not show the note again.
-            m_lastVoicepackChoice = choice;
-            if (!info.note.isEmpty() && newChoice && m_firstChoiceDone) {
-                m_interaction.showMessage(
-                    {QCoreApplication::translate("VoicePackCatalogue", info.note.toUtf8().constData()),
-                     info.displayName, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+            if (!refused) {
+                const bool newChoice = choice != m_lastVoicepackChoice;
+                // Noted before the boxes show: a refresh while one is open must not show the note again.
+                m_lastVoicepackChoice = choice;
+                if (!info.note.isEmpty() && newChoice && m_firstChoiceDone) {
+                    m_interaction.showMessage(
+                        {QCoreApplication::translate("VoicePackCatalogue", info.note.toUtf8().constData()),
+                         info.displayName, MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+                }
+                if (before != noVoicepackFound && before != i)
+                    tellKeyChanges(keyChanges(speechKeys(), before, i), info.displayName);
             }
-            if (before != noVoicepackFound && before != i)
-                tellKeyChanges(keyChanges(speechKeys(), before, i), info.displayName);
         }
         if (!refused)
             m_lastVoicepackChoice = choice;
@@ -611,7 +583,7 @@ QStringList SpeechTool::keysOfTaunt(int index) const {
     const QString column = labelColumn(m_allTaunts.items().value(index));
     QStringList keys;
     for (const QString& item : m_usedSpeechKeys.items()) {
-        if (index >= 0 && index < m_allTaunts.count() && keyColumnOfItem(item) == column)
+        if (index >= 0 && index < m_allTaunts.count() && bindingColumnOfItem(item) == column)
             keys.append(keyNameOfItem(item));
     }
     return keys;

@@ -88,7 +88,7 @@ ClassifiedBinding classifyBinding(const QString& value, const CurrentTauntTable*
         if (QString label = currentTauntLabel(trimmed, *currentTaunts); !label.isEmpty())
             return {BindingClass::CurrentTaunt, label};
     }
-    if (trimmed.left(6).compare(QStringLiteral("speech"), Qt::CaseInsensitive) == 0)
+    if (startsWithSpeechWord(trimmed))
         return {BindingClass::OtherSpeech, {}};
     return {commandClass(trimmed), {}};
 }

@@ -4,6 +4,7 @@
 #include "catalogue/CurrentTauntTable.h"
 #include "catalogue/KeyNameTable.h"
 #include "catalogue/VoicePackCatalogue.h"
+#include "editor/KeyItem.h"
 #include "editor/SpeechTool.h"
 #include "keymap/KeyboardLayout.h"
 #include "profile/ProfileFile.h"
@@ -56,10 +57,9 @@ QString describe(const KeyCap& key, const KeyState& state, const QString& tauntL
 int allKeysRow(const SpeechTool& tool, const QString& name) {
     if (name.isEmpty())
         return -1;
-    const QString prefix = name + QLatin1Char(':');
     const QStringList& items = tool.allKeys().items();
     for (int row = 0; row < items.size(); ++row) {
-        if (items.at(row).startsWith(prefix))
+        if (keyNameOfItem(items.at(row)) == name)
             return row;
     }
     return -1;
@@ -88,17 +88,13 @@ KeyboardMap readKeyboardMap(const ProfileFile& profile, const CurrentTauntTable*
 KeyboardMap keyboardMapOf(const SpeechTool& tool) {
     // After a refresh the drop-down's first entry is the voicepack the profile names, if any.
     const QString first = tool.voicepack().items().value(0);
-    for (const VoicePackInfo& info : VoicePackCatalogue()) {
-        if (info.displayName == first)
-            return readKeyboardMap(ProfileFile(tool.profilePath()), &tool.currentTaunts(), first);
-    }
+    if (voicepackNumber(first) >= 0)
+        return readKeyboardMap(ProfileFile(tool.profilePath()), &tool.currentTaunts(), first);
     return readKeyboardMap(ProfileFile(tool.profilePath()), nullptr, QString());
 }
 
 int selectedMapKey(const SpeechTool& tool) {
-    const QString item = tool.allKeys().text();
-    const qsizetype colon = item.indexOf(QLatin1Char(':'));
-    return colon < 0 ? -1 : layoutIndexOf(item.left(colon));
+    return layoutIndexOf(keyNameOfItem(tool.allKeys().text()));
 }
 
 bool clickMapKey(SpeechTool& tool, int layoutIndex) {

@@ -20,14 +20,6 @@ std::optional<TauntEntry> tauntEntryLabelled(const CurrentTauntTable& table, con
     return std::nullopt;
 }
 
-int voicepackNumber(const QString& displayName) {
-    for (int i = 0; i < voicePackCount; ++i) {
-        if (VoicePackCatalogue()[std::size_t(i)].displayName == displayName)
-            return i;
-    }
-    return -1;
-}
-
 std::optional<sounds::TauntSound> findEntrySound(const QString& profilePath, int voicepack, const TauntEntry& entry,
                                                  QString& error) {
     return sounds::findTauntSoundForProfile(profilePath, VoicePackCatalogue()[std::size_t(voicepack)].classPath,

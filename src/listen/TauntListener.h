@@ -20,9 +20,6 @@ class WavePlayer;
 // as binding it writes the last one. Nothing when no slot has the label.
 std::optional<TauntEntry> tauntEntryLabelled(const CurrentTauntTable& table, const QString& label);
 
-// The number (0 to 14) of the voicepack whose display name is displayName, or -1.
-int voicepackNumber(const QString& displayName);
-
 // The sound that entry plays with voicepack (0 to 14) in the installation
 // of the profile at profilePath; on failure nothing, with the one-line reason in error.
 std::optional<sounds::TauntSound> findEntrySound(const QString& profilePath, int voicepack, const TauntEntry& entry,

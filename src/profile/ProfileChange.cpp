@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profile/ProfileChange.h"
 
+#include "profile/ProfileLines.h"
+
 #include <algorithm>
 
 namespace parlomatic {
@@ -8,9 +10,8 @@ namespace parlomatic {
 bool sameProfileName(const QString& a, const QString& b) {
     if (a.size() != b.size())
         return false;
-    const auto lower = [](QChar c) { return c >= u'A' && c <= u'Z' ? QChar(c.unicode() - u'A' + u'a') : c; };
     for (qsizetype i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i]))
+        if (profilelines::asciiLower(a[i]) != profilelines::asciiLower(b[i]))
             return false;
     }
     return true;

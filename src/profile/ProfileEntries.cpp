@@ -3,58 +3,29 @@
 
 #include "profile/FileAccess.h"
 #include "profile/ProfileEncoding.h"
+#include "profile/ProfileIndex.h"
 #include "profile/ProfileLines.h"
-
-#include <QSet>
 
 namespace parlomatic {
 
-using namespace profilelines;
-
 namespace {
 
-QString asciiFolded(QString name) {
-    for (QChar& c : name) {
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() - u'A' + u'a');
-    }
-    return name;
-}
-
-// Names compare as the profile's readers compare them: without regard to ASCII case.
 QString indexKey(const QString& section, const QString& key) {
-    return asciiFolded(section) + QLatin1Char('\n') + asciiFolded(key);
+    return profilelines::foldedName(section) + QLatin1Char('\n') + profilelines::foldedName(key);
 }
 
 } // namespace
 
 ProfileEntries::ProfileEntries(const QByteArray& bytes) {
     const ProfileContent content = decodeProfile(bytes);
-    const QByteArrayView text(content.text);
-    QSet<QString> sectionsSeen;
-    QString section;
-    bool visible = false;
-    LineScanner lines(text, contentStart(text));
-    Line line;
-    while (lines.next(line)) {
-        const LineMeaning meaning = meaningOf(text, line);
-        if (meaning.kind == LineMeaning::Header) {
-            section = decodeText(content.encoding, meaning.name);
-            // Readers stop at the first section of a name; later ones are invisible.
-            const QString folded = asciiFolded(section);
-            visible = !sectionsSeen.contains(folded);
-            sectionsSeen.insert(folded);
+    ProfileIndex index(content.text);
+    for (const ProfileIndex::Entry& found : index.entries()) {
+        // An entry without a key cannot be written, nor told apart.
+        if (found.key.isEmpty())
             continue;
-        }
-        if (!visible || meaning.kind != LineMeaning::Entry || meaning.name.isEmpty())
-            continue;
-        ProfileEntry entry{
-            section, decodeText(content.encoding, meaning.name),
-            decodeText(content.encoding, trimmed(text.sliced(meaning.valueBegin, line.end - meaning.valueBegin)))};
-        const QString key = indexKey(entry.section, entry.key);
-        if (m_index.contains(key))
-            continue;
-        m_index.insert(key, m_entries.size());
+        ProfileEntry entry{decodeText(content.encoding, found.section), decodeText(content.encoding, found.key),
+                           decodeText(content.encoding, found.storedValue)};
+        m_index.insert(indexKey(entry.section, entry.key), m_entries.size());
         m_entries.append(std::move(entry));
     }
 }

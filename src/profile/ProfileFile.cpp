@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profile/ProfileFile.h"
 
+#include "catalogue/LabelText.h"
 #include "profile/FileAccess.h"
 #include "profile/ProfileEncoding.h"
 #include "profile/ProfileIndex.h"
@@ -26,9 +27,7 @@ namespace {
 QStringView withoutSurroundingSpaces(QStringView text) {
     while (text.startsWith(u' '))
         text = text.sliced(1);
-    while (text.endsWith(u' '))
-        text.chop(1);
-    return text;
+    return withoutPadding(text);
 }
 
 bool isBlank(QChar c) {
@@ -164,11 +163,8 @@ QString ProfileFile::ReadEntry(const QString& section, const QString& key, const
     if (value)
         return value->left(longest);
 
-    QStringView fallback = defaultValue;
-    while (fallback.endsWith(u' '))
-        fallback.chop(1);
     // The default crosses the code page like a value read from the file would.
-    const QByteArray bytes = Windows1252::encode(fallback);
+    const QByteArray bytes = Windows1252::encode(withoutPadding(QStringView(defaultValue)));
     return Windows1252::decode(QByteArrayView(bytes).first(std::min(longest, bytes.size())));
 }
 

@@ -89,6 +89,24 @@ const ProfileIndex::Section& ProfileIndex::sectionAt(const Named& header) {
     return section;
 }
 
+std::vector<ProfileIndex::Entry> ProfileIndex::entries() {
+    if (!m_built)
+        findSections();
+    std::vector<Entry> found;
+    for (const Named& header : m_headers) {
+        // Later sections of a name, and later entries of a key, are never read.
+        if (m_sections.find(m_headers, header.name, header.hash) != &header)
+            continue;
+        const Section& section = sectionAt(header);
+        for (const Named& entry : section.entries) {
+            if (section.keys.find(section.entries, entry.name, entry.hash) == &entry)
+                found.push_back({header.name, entry.name,
+                                 trimmed(QByteArrayView(m_bytes).sliced(entry.value, entry.end - entry.value))});
+        }
+    }
+    return found;
+}
+
 std::optional<QByteArrayView> ProfileIndex::value(QByteArrayView section, QByteArrayView key) {
     if (!m_built) {
         if (m_lookups++ < 2)

@@ -12,14 +12,16 @@
 namespace parlomatic {
 
 // The sections and entries of a profile file's bytes, so that any number of
-// lookups costs no further scan. The first two lookups only scan for their
-// entry, as ProfileText does; the third finds the section headers in one pass,
-// so that a few lookups cost no more than a few scans. A section's entries are
-// indexed when it is first looked in: a refresh reads a few sections of a file
-// that may hold thousands. Answers exactly as
-// ProfileText::value does: only the first section of a name is searched, the
-// first entry of a key in it wins, names are compared without regard to ASCII
-// case, a UTF-8 byte-order mark is skipped, lines end with CR LF, LF or CR.
+// lookups costs no further scan: the reader of the profile's structure for the
+// reads of a read scope and for the list of entries (ProfileEntries). The first
+// two lookups only scan for their entry, as ProfileText does; the third finds
+// the section headers in one pass, so that a few lookups cost no more than a
+// few scans. A section's entries are indexed when it is first looked in: a
+// refresh reads a few sections of a file that may hold thousands. Answers
+// exactly as ProfileText::value does: only the first section of a name is
+// searched, the first entry of a key in it wins, names are compared without
+// regard to ASCII case, a UTF-8 byte-order mark is skipped, lines end with
+// CR LF, LF or CR.
 class ProfileIndex {
 public:
     // Keeps bytes (a shallow copy) for as long as the index lives.
@@ -29,6 +31,17 @@ public:
 
     // As ProfileText(bytes()).value(section, key); the view points into bytes().
     std::optional<QByteArrayView> value(QByteArrayView section, QByteArrayView key);
+
+    // An entry that value() finds, with its value as the file stores it
+    // (trimmed, quotes kept); the views point into bytes().
+    struct Entry {
+        QByteArrayView section; // as its header names it
+        QByteArrayView key;
+        QByteArrayView storedValue;
+    };
+    // Every entry that value() finds, in file order: the first of each key in
+    // the first section of each name. Entries before the first section belong to none.
+    std::vector<Entry> entries();
 
 private:
     // A section header or an entry line, in file order.

@@ -26,6 +26,12 @@ bool sameName(QByteArrayView a, QByteArrayView b) {
     return true;
 }
 
+QString foldedName(QString name) {
+    for (QChar& c : name)
+        c = asciiLower(c);
+    return name;
+}
+
 QByteArrayView readValue(QByteArrayView raw) {
     QByteArrayView value = trimmed(raw);
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())

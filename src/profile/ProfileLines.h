@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QString>
 
 namespace parlomatic::profilelines {
 
 // The pieces of reading a profile file's lines that ProfileText and
-// ProfileIndex share, so that both see exactly the same sections and entries.
+// ProfileIndex share, so that both see exactly the same sections and entries,
+// and the one rule by which the profile's readers match names.
 
 constexpr QByteArrayView utf8ByteOrderMark("\xEF\xBB\xBF");
 
@@ -21,8 +23,16 @@ inline char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Names compared without regard to ASCII case (Qt's own comparison folds Latin-1 letters too).
+// The one rule by which names match: without regard to ASCII case only (Qt's
+// own comparison folds Latin-1 letters too), on the bytes and on decoded text.
 bool sameName(QByteArrayView a, QByteArrayView b);
+
+inline QChar asciiLower(QChar c) {
+    return c >= u'A' && c <= u'Z' ? QChar(c.unicode() - u'A' + u'a') : c;
+}
+
+// The name in the form that compares equal exactly for the names sameName matches.
+QString foldedName(QString name);
 
 // An entry's value as a read gives it: trimmed, with one pair of identical outer quotes removed.
 QByteArrayView readValue(QByteArrayView raw);

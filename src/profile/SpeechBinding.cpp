@@ -37,6 +37,19 @@ bool isSpeechBinding(const QString& value) {
     return word == u"speech" || word == u"SPEECH" || word == u"Speech";
 }
 
+bool startsWithSpeechWord(QStringView text) {
+    constexpr char16_t speech[] = u"speech";
+    if (text.size() < 6)
+        return false;
+    // No letter outside ASCII lowers to one of these.
+    for (qsizetype i = 0; i < 6; ++i) {
+        const char16_t c = text[i].unicode();
+        if ((c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c) != speech[i])
+            return false;
+    }
+    return true;
+}
+
 QString speechTypeText(const QString& value) {
     return value.mid(typePosition, 1);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
 
 #include <optional>
@@ -25,6 +26,10 @@ QString speechBindingText(qint16 type, qint16 index);
 // True when the first six characters are exactly "speech", "SPEECH" or
 // "Speech"; no other mixture of capitals counts.
 bool isSpeechBinding(const QString& value);
+
+// True when text begins with "speech" in any ASCII case: a speech command of
+// the game, whatever taunt it names and however it is spelled.
+bool startsWithSpeechWord(QStringView text);
 
 // The type text: the character at position 8 (counting from 1), or an empty
 // text when the value is shorter.

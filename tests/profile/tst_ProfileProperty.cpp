@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profile/ProfileFile.h"
+#include "profile/ProfileIndex.h"
+#include "profile/ProfileText.h"
 #include "profile/Windows1252.h"
 
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -134,6 +138,89 @@ QList<QByteArray> linesOf(const QByteArray& bytes) {
     return lines;
 }
 
+QByteArray withoutBlanks(QByteArray text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\v'; };
+    while (!text.isEmpty() && blank(text.front()))
+        text.remove(0, 1);
+    while (!text.isEmpty() && blank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+struct PlainEntry {
+    QByteArray section;
+    QByteArray key;
+    QByteArray storedValue;
+};
+
+// The entries a reader sees, found the plainest way: line by line, the first
+// section of each name and in it the first entry of each key, names in any ASCII case.
+QList<PlainEntry> plainScan(QByteArray bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QList<PlainEntry> entries;
+    QSet<QByteArray> sectionsSeen;
+    QSet<QByteArray> keysSeen;
+    QByteArray section;
+    bool visible = false;
+    for (QByteArray line : linesOf(bytes)) {
+        while (line.endsWith('\n') || line.endsWith('\r'))
+            line.chop(1);
+        const QByteArray text = withoutBlanks(line);
+        if (text.startsWith('[')) {
+            const QByteArray name = text.mid(1);
+            section = withoutBlanks(name.left(name.contains(']') ? name.indexOf(']') : name.size()));
+            visible = !sectionsSeen.contains(section.toLower());
+            sectionsSeen.insert(section.toLower());
+            keysSeen.clear();
+        } else if (visible && !text.startsWith(';') && text.contains('=')) {
+            const QByteArray key = withoutBlanks(text.left(text.indexOf('=')));
+            if (!keysSeen.contains(key.toLower()))
+                entries.append({section, key, withoutBlanks(text.mid(text.indexOf('=') + 1))});
+            keysSeen.insert(key.toLower());
+        }
+    }
+    return entries;
+}
+
+// The value a read gives for what the file stores: one pair of outer quotes removed.
+QByteArray readValueOf(const QByteArray& stored) {
+    const bool quoted =
+        stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') && stored.back() == stored.front();
+    return quoted ? stored.mid(1, stored.size() - 2) : stored;
+}
+
+// Why the index of bytes answers otherwise than a plain scan; empty when it does not.
+QString indexDifference(const QByteArray& bytes, const QList<QPair<QByteArray, QByteArray>>& lookups) {
+    const QList<PlainEntry> plain = plainScan(bytes);
+    ProfileIndex index(bytes);
+    for (const auto& [section, key] : lookups) {
+        std::optional<QByteArray> expected;
+        for (const PlainEntry& entry : plain) {
+            if (entry.section.toLower() == section.toLower() && entry.key.toLower() == key.toLower()) {
+                expected = readValueOf(entry.storedValue);
+                break;
+            }
+        }
+        const std::optional<QByteArrayView> indexed = index.value(section, key);
+        const std::optional<QByteArrayView> scanned = ProfileText(bytes).value(section, key);
+        if (indexed.has_value() != expected.has_value() || (indexed && indexed->toByteArray() != *expected))
+            return u"the index reads [%1] %2 otherwise"_s.arg(QString::fromLatin1(section), QString::fromLatin1(key));
+        if (scanned.has_value() != expected.has_value() || (scanned && scanned->toByteArray() != *expected))
+            return u"a scan reads [%1] %2 otherwise"_s.arg(QString::fromLatin1(section), QString::fromLatin1(key));
+    }
+    const std::vector<ProfileIndex::Entry> listed = index.entries();
+    if (listed.size() != std::size_t(plain.size()))
+        return u"the index lists %1 entries, not %2"_s.arg(listed.size()).arg(plain.size());
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        const ProfileIndex::Entry& entry = listed[std::size_t(i)];
+        if (entry.section.toByteArray() != plain[i].section || entry.key.toByteArray() != plain[i].key ||
+            entry.storedValue.toByteArray() != plain[i].storedValue)
+            return u"entry %1 is listed otherwise"_s.arg(i);
+    }
+    return QString();
+}
+
 using Reads = QMap<QPair<int, int>, QString>;
 
 Reads readAll(const ProfileFile& profile) {
@@ -198,6 +285,7 @@ class ProfilePropertyTest : public QObject {
 
 private slots:
     void randomWrites();
+    void indexReadsAsPlainScan();
 };
 
 // After any write: the entry reads back, every other entry reads as before,
@@ -242,6 +330,30 @@ void ProfilePropertyTest::randomWrites() {
                      section.trimmed().toLatin1(), key.trimmed().toLatin1(), Windows1252::encode(value), lineEnd);
             QVERIFY2(why.isEmpty(), (why.toUtf8() + " in " + context).constData());
         }
+    }
+}
+
+// On random profiles and on the real ones (when their folder is there), the
+// index finds and lists exactly the entries a plain scan of the lines finds.
+void ProfilePropertyTest::indexReadsAsPlainScan() {
+    QRandomGenerator random(seed);
+    ProfileGenerator generate(random);
+    for (int round = 0; round < 20 * profileCount; ++round) {
+        const QByteArray bytes = generate.profile();
+        QList<QPair<QByteArray, QByteArray>> lookups;
+        for (int i = 0; i < 12; ++i)
+            lookups.append({generate.casedName(sectionNames).toLatin1(), generate.casedName(keyNames).toLatin1()});
+        const QString why = indexDifference(bytes, lookups);
+        QVERIFY2(why.isEmpty(), qPrintable(why + u" in:\n"_s + QString::fromLatin1(bytes)));
+    }
+    const QDir realWorld(QStringLiteral(PARLOMATIC_REALWORLD_DIR));
+    for (const QString& name : realWorld.entryList({u"*.ini"_s}, QDir::Files)) {
+        const QByteArray bytes = test::fileBytes(realWorld.filePath(name)).value_or(QByteArray());
+        QList<QPair<QByteArray, QByteArray>> lookups{{"Engine.Input", "NoSuchKey"}, {"NoSuchSection", "Voice"}};
+        for (const PlainEntry& entry : plainScan(bytes))
+            lookups.append({entry.section.toUpper(), entry.key.toLower()});
+        const QString why = indexDifference(bytes, lookups);
+        QVERIFY2(why.isEmpty(), qPrintable(name + u": "_s + why));
     }
 }
 
