@@ -2,7 +2,7 @@
 #include "ui/KeyboardMapView.h"
 
 #include "keymap/KeyboardLayout.h"
-#include "keymap/KeyboardMapPicture.h"
+#include "keymappicture/KeyboardMapPicture.h"
 #include "ui/Twips.h"
 
 #include <QContextMenuEvent>
