@@ -12,6 +12,8 @@ namespace parlomatic::cli {
 inline void startTool(SpeechTool& tool, const CliContext& context, bool readOnly = false) {
     tool.setProfilePath(context.profilePath);
     tool.setReadOnlyRefresh(readOnly);
+    // One read of the file serves both, unless the first one writes.
+    const ProfileFile::ReadScope reads(tool.profile());
     tool.RefreshAll();
     tool.RefreshAll();
 }

@@ -134,6 +134,8 @@ public:
     const QString& caption() const { return m_caption; }
     const QString& lblCompanyProduct() const { return m_productLine; }
     const QString& profilePath() const { return m_profile.profilePath(); }
+    // The profile the logic works on; a ReadScope on it serves its reads too.
+    const ProfileFile& profile() const { return m_profile; }
     // How start-up's profile relates to Windows' VirtualStore.
     const ProfileInStore& profilePlace() const { return m_place; }
     const QString& backupPath() const { return m_backupPath; }

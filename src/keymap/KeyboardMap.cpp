@@ -70,6 +70,8 @@ int allKeysRow(const SpeechTool& tool, const QString& name) {
 KeyboardMap readKeyboardMap(const ProfileFile& profile, const CurrentTauntTable* currentTaunts,
                             const QString& voicepackName) {
     const QString section = QStringLiteral("Engine.Input");
+    // One read of the file for all the keys.
+    const ProfileFile::ReadScope reads(profile);
     KeyboardMap map{voicepackName, {}};
     for (const KeyCap& key : keyboardLayout()) {
         KeyState state;
@@ -89,8 +91,8 @@ KeyboardMap keyboardMapOf(const SpeechTool& tool) {
     // After a refresh the drop-down's first entry is the voicepack the profile names, if any.
     const QString first = tool.voicepack().items().value(0);
     if (voicepackNumber(first) >= 0)
-        return readKeyboardMap(ProfileFile(tool.profilePath()), &tool.currentTaunts(), first);
-    return readKeyboardMap(ProfileFile(tool.profilePath()), nullptr, QString());
+        return readKeyboardMap(tool.profile(), &tool.currentTaunts(), first);
+    return readKeyboardMap(tool.profile(), nullptr, QString());
 }
 
 int selectedMapKey(const SpeechTool& tool) {

@@ -20,6 +20,8 @@ struct KeyState {
     QString binding;
     // One line for the player: the key and what it does (a taunt by its label).
     QString description;
+
+    bool operator==(const KeyState&) const = default;
 };
 
 // The picture's content: the state of every key of keyboardLayout(), in its
@@ -28,10 +30,12 @@ struct KeyboardMap {
     // Empty when the profile names no voicepack the program knows.
     QString voicepackName;
     std::vector<KeyState> keys;
+
+    bool operator==(const KeyboardMap&) const = default;
 };
 
 // Reads the binding of every named key of the layout from profile's
-// [Engine.Input] and classifies it (classifyBinding). currentTaunts is null
+// [Engine.Input], all from one read of the file, and classifies it (classifyBinding). currentTaunts is null
 // when no voicepack is current. Keys outside KeyNameTable and MoreKeyNames and
 // keys without a name are Unavailable; a named one still shows its binding in
 // its description.

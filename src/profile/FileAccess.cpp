@@ -2,6 +2,7 @@
 #include "profile/FileAccessDetail.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -36,13 +37,20 @@ QString cannotRead(const QString& systemReason) {
     return QCoreApplication::translate("FileAccess", "It cannot be read: %1.").arg(systemReason);
 }
 
-QString randomSuffix() {
+QString temporaryName(const QString& fileName) {
     // Lower case only: Windows folders do not tell the case of names apart.
     static constexpr char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QString suffix;
+    QString name = temporaryPrefix(fileName);
     for (int i = 0; i < 6; ++i)
-        suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
-    return suffix;
+        name += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
+    return name;
+}
+
+void removeLeftoverTemporaries(const QString& folder, const QString& fileName) {
+    QDir dir(folder);
+    for (const QString& leftover : dir.entryList({temporaryPrefix(fileName) + QStringLiteral("??????")},
+                                                 QDir::Files | QDir::Hidden | QDir::System))
+        dir.remove(leftover);
 }
 
 FileRead readToEnd(qint64 expectedSize, const std::function<qint64(char* into, qint64 room)>& readSome,

@@ -13,8 +13,12 @@ FileRead failedRead(const QString& reason);
 Replacement failure(const QString& reason);
 QString tooLargeReason();
 QString cannotRead(const QString& systemReason);
-// Six random letters or digits for a temporary file's name.
-QString randomSuffix();
+// A new name for a temporary file beside the file named fileName:
+// temporaryPrefix and six random letters or digits.
+QString temporaryName(const QString& fileName);
+// Removes every temporary file of fileName from folder. Under the WriterLock no
+// other write of ours runs, so each is a leftover of a write killed before its rename.
+void removeLeftoverTemporaries(const QString& folder, const QString& fileName);
 
 // Reads an open file to its end through readSome, which returns the number of
 // bytes it read, 0 at the end, or -1 on an error (then described by

@@ -2,7 +2,6 @@
 #include "profile/FileAccessDetail.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -119,16 +118,6 @@ bool writeAll(int fd, QByteArrayView bytes, off_t offset) {
     return true;
 }
 
-// Under the lock no other write of ours runs, so a temporary file of ours is
-// a leftover of a write that was killed between naming it and the rename.
-void removeStrays(const QString& folder, const QString& fileName) {
-    QDir dir(folder);
-    const QStringList strays = dir.entryList({temporaryPrefix(fileName) + QStringLiteral("??????")},
-                                             QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& stray : strays)
-        dir.remove(stray);
-}
-
 Replacement writeFailure(int error) {
     //: %1 is the system's reason
     return failure(QCoreApplication::translate("FileAccess", "It cannot be written: %1.").arg(systemError(error)));
@@ -167,38 +156,16 @@ Replacement rewriteInPlace(const QByteArray& name, const struct stat& old, QByte
     return Replacement{Replacement::Replaced, {}, stampOf(written)};
 }
 
-// A new file without a name in the folder, or failing that a named one; -1 with errno set when neither can be made.
+// A new file beside fileName, named in temporaryName; -1 with errno set when none can be made.
 int createTemporary(int folderFd, const QString& fileName, QString& temporaryName) {
-#ifdef O_TMPFILE
-    // Unnamed until it is complete, so a kill while writing leaves nothing behind.
-    const int unnamed = ::openat(folderFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (unnamed >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
-        return unnamed;
-#endif
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryName = temporaryPrefix(fileName) + detail::randomSuffix();
+        temporaryName = detail::temporaryName(fileName);
         const int fd = ::openat(folderFd, QFile::encodeName(temporaryName).constData(),
                                 O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     return -1;
-}
-
-// Gives the unnamed temporary file a name in the folder.
-bool nameTemporary(int fd, int folderFd, const QString& fileName, QString& temporaryName) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporaryName = temporaryPrefix(fileName) + detail::randomSuffix();
-        const QByteArray target = QFile::encodeName(temporaryName);
-        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
-        if (::linkat(AT_FDCWD, self.constData(), folderFd, target.constData(), AT_SYMLINK_FOLLOW) == 0)
-            return true;
-        if (errno == ENOENT && ::linkat(fd, "", folderFd, target.constData(), AT_EMPTY_PATH) == 0)
-            return true;
-        if (errno != EEXIST)
-            return false;
-    }
-    return false;
 }
 
 } // namespace
@@ -241,7 +208,7 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
         //: %1 is the system's reason
         return failure(
             QCoreApplication::translate("FileAccess", "Its folder cannot be opened: %1.").arg(systemError(errno)));
-    removeStrays(folder, fileName);
+    detail::removeLeftoverTemporaries(folder, fileName);
 
     struct stat old {};
     const bool exists = ::stat(name.constData(), &old) == 0;
@@ -263,8 +230,7 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
                            .arg(systemError(error)));
     }
     const auto discard = [&](Replacement result) {
-        if (!temporaryName.isEmpty())
-            ::unlinkat(folderFd.get(), QFile::encodeName(temporaryName).constData(), 0);
+        ::unlinkat(folderFd.get(), QFile::encodeName(temporaryName).constData(), 0);
         return result;
     };
     if (exists) {
@@ -281,11 +247,6 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
         return discard(writeFailure(errno));
     if (!stillCurrent())
         return discard(Replacement{Replacement::Abandoned, {}, {}});
-    if (temporaryName.isEmpty() && !nameTemporary(fd.get(), folderFd.get(), fileName, temporaryName)) {
-        const int error = errno;
-        temporaryName.clear();
-        return writeFailure(error);
-    }
     if (::close(fd.release()) != 0)
         return discard(writeFailure(errno));
     if (::renameat(folderFd.get(), QFile::encodeName(temporaryName).constData(), folderFd.get(),

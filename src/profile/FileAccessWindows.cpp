@@ -193,10 +193,7 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
     const QFileInfo info(path);
     QDir folder(info.absolutePath());
     const QString fileName = info.fileName();
-    // Under the lock no other write of ours runs: a temporary file of ours is a leftover of a killed write.
-    for (const QString& stray :
-         folder.entryList({temporaryPrefix(fileName) + QStringLiteral("??????")}, QDir::Files | QDir::Hidden))
-        folder.remove(stray);
+    detail::removeLeftoverTemporaries(folder.path(), fileName);
 
     const std::wstring target = wide(info.absoluteFilePath());
     const DWORD attributes = GetFileAttributesW(target.c_str());
@@ -208,7 +205,7 @@ Replacement replaceFile(const QString& path, QByteArrayView bytes, const std::fu
     std::wstring temporary;
     HANDLE created = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 100 && created == INVALID_HANDLE_VALUE; ++attempt) {
-        temporary = wide(folder.filePath(temporaryPrefix(fileName) + detail::randomSuffix()));
+        temporary = wide(folder.filePath(detail::temporaryName(fileName)));
         created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (created == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
             //: %1 is the system's reason

@@ -2,7 +2,7 @@
 #include "ui/KeyboardMapView.h"
 
 #include "keymap/KeyboardLayout.h"
-#include "keymap/KeyboardMapPicture.h"
+#include "keymappicture/KeyboardMapPicture.h"
 #include "ui/Twips.h"
 
 #include <QContextMenuEvent>
@@ -40,11 +40,17 @@ KeyboardMapView::KeyboardMapView(SpeechTool& tool, QWidget* parent) : QWidget(pa
 }
 
 void KeyboardMapView::showState() {
-    m_map = keyboardMapOf(m_tool);
-    if (const int selected = selectedMapKey(m_tool); selected >= 0)
+    KeyboardMap map = keyboardMapOf(m_tool);
+    const int selected = selectedMapKey(m_tool);
+    // Most clicks change neither what the map shows nor its selection: no redraw then.
+    const bool focusStays = selected < 0 || selected == m_focusKey;
+    if (map == m_map && selected == m_selectedKey && focusStays)
+        return;
+    m_map = std::move(map);
+    m_selectedKey = selected;
+    if (selected >= 0)
         m_focusKey = selected;
     moveFocusTo(m_focusKey);
-    update();
 }
 
 KeyboardMapPicture KeyboardMapView::picture() const {
@@ -84,7 +90,7 @@ bool KeyboardMapView::event(QEvent* event) {
 void KeyboardMapView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    picture().paint(painter, m_map, selectedMapKey(m_tool), hasFocus() ? m_focusKey : -1);
+    picture().paint(painter, m_map, m_selectedKey, hasFocus() ? m_focusKey : -1);
 }
 
 void KeyboardMapView::mousePressEvent(QMouseEvent* event) {

@@ -24,7 +24,8 @@ class KeyboardMapView : public QWidget {
 public:
     KeyboardMapView(SpeechTool& tool, QWidget* parent);
 
-    // Reads the map again from the profile and redraws it.
+    // Reads the map again from the profile and redraws it when it or the
+    // selected key changed.
     void showState();
 
     const KeyboardMap& map() const { return m_map; }
@@ -57,6 +58,8 @@ private:
 
     SpeechTool& m_tool;
     KeyboardMap m_map;
+    // The key selected in "All available Keys" when the map was last read, or -1.
+    int m_selectedKey = -1;
     int m_focusKey = 0;
     // The key under the mouse, or -1.
     int m_hoveredKey = -1;

@@ -2,7 +2,7 @@
 #include "ui/KeyboardMapWindow.h"
 
 #include "editor/SpeechTool.h"
-#include "keymap/KeyboardMapPicture.h"
+#include "keymappicture/KeyboardMapPicture.h"
 #include "ui/Controls.h"
 #include "ui/KeyboardMapView.h"
 

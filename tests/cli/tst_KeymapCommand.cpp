@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keymap/KeyboardLayout.h"
-#include "keymap/KeyboardMapPicture.h"
+#include "keymappicture/KeyboardMapPicture.h"
 #include "support/CliRunner.h"
 #include "support/TempProfile.h"
 

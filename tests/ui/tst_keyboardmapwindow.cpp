@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowFixture.h"
 #include "keymap/KeyboardLayout.h"
-#include "keymap/KeyboardMapPicture.h"
+#include "keymappicture/KeyboardMapPicture.h"
 #include "profile/ProfileFile.h"
 #include "ui/KeyboardMapView.h"
 #include "ui/KeyboardMapWindow.h"

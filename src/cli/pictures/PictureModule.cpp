@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PictureDrawing.h"
-#include "keymap/KeyboardMapPicture.h"
+#include "keymappicture/KeyboardMapPicture.h"
 
 #include <QGuiApplication>
 

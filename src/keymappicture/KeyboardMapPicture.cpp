@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "keymap/KeyboardMapPicture.h"
+#include "keymappicture/KeyboardMapPicture.h"
 
 #include "catalogue/ProductInfo.h"
 #include "keymap/KeyboardLayout.h"
