@@ -522,6 +522,32 @@
     </message>
 </context>
 <context>
+    <name>ProfileStartup</name>
+    <message>
+        <source>no such profile: %1</source>
+        <translation>Profil nicht vorhanden: %1</translation>
+    </message>
+    <message>
+        <source>Please locate your kvuser.ini (could be found in ut/system folder)</source>
+        <translation>Bitte such deine kvuser.ini (meist im Ordner ut/system)</translation>
+    </message>
+    <message>
+        <source>Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now</source>
+        <translation>Sorry, du MUSST dem Programm sagen, wo deine kvuser.ini ist. Das Programm wird jetzt beendet</translation>
+    </message>
+    <message>
+        <source>Error could not make backup of your kvuser.ini
+%1</source>
+        <extracomment>%1 is why the backup failed</extracomment>
+        <translation>Fehler: Sicherung deiner kvuser.ini konnte nicht erstellt werden
+%1</translation>
+    </message>
+    <message>
+        <source>Error could not make backup of your kvuser.ini</source>
+        <translation>Fehler: Sicherung deiner kvuser.ini konnte nicht erstellt werden</translation>
+    </message>
+</context>
+<context>
     <name>PropertyTags</name>
     <message>
         <source>a property of no type</source>
@@ -649,29 +675,6 @@
         <extracomment>%1 is why the history could not be written</extracomment>
         <translation>Deine kvuser.ini wurde geändert, aber die Änderung konnte nicht im Verlauf von Parlomatic vermerkt werden und lässt sich daher nicht rückgängig machen.
 %1</translation>
-    </message>
-    <message>
-        <source>no such profile: %1</source>
-        <translation>Profil nicht vorhanden: %1</translation>
-    </message>
-    <message>
-        <source>Please locate your kvuser.ini (could be found in ut/system folder)</source>
-        <translation>Bitte such deine kvuser.ini (meist im Ordner ut/system)</translation>
-    </message>
-    <message>
-        <source>Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now</source>
-        <translation>Sorry, du MUSST dem Programm sagen, wo deine kvuser.ini ist. Das Programm wird jetzt beendet</translation>
-    </message>
-    <message>
-        <source>Error could not make backup of your kvuser.ini
-%1</source>
-        <extracomment>%1 is why the backup failed</extracomment>
-        <translation>Fehler: Sicherung deiner kvuser.ini konnte nicht erstellt werden
-%1</translation>
-    </message>
-    <message>
-        <source>Error could not make backup of your kvuser.ini</source>
-        <translation>Fehler: Sicherung deiner kvuser.ini konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>Now editing %1</source>

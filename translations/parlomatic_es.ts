@@ -522,6 +522,32 @@
     </message>
 </context>
 <context>
+    <name>ProfileStartup</name>
+    <message>
+        <source>no such profile: %1</source>
+        <translation>no existe el perfil: %1</translation>
+    </message>
+    <message>
+        <source>Please locate your kvuser.ini (could be found in ut/system folder)</source>
+        <translation>Busca tu kvuser.ini (suele estar en la carpeta ut/system)</translation>
+    </message>
+    <message>
+        <source>Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now</source>
+        <translation>Lo siento, TIENES que indicar al programa dónde está tu kvuser.ini. El programa se cerrará ahora</translation>
+    </message>
+    <message>
+        <source>Error could not make backup of your kvuser.ini
+%1</source>
+        <extracomment>%1 is why the backup failed</extracomment>
+        <translation>Error: no se pudo hacer la copia de seguridad de tu kvuser.ini
+%1</translation>
+    </message>
+    <message>
+        <source>Error could not make backup of your kvuser.ini</source>
+        <translation>Error: no se pudo hacer la copia de seguridad de tu kvuser.ini</translation>
+    </message>
+</context>
+<context>
     <name>PropertyTags</name>
     <message>
         <source>a property of no type</source>
@@ -649,29 +675,6 @@
         <extracomment>%1 is why the history could not be written</extracomment>
         <translation>Tu kvuser.ini se ha modificado, pero el cambio no se pudo anotar en el historial de Parlomatic, así que no se puede deshacer.
 %1</translation>
-    </message>
-    <message>
-        <source>no such profile: %1</source>
-        <translation>no existe el perfil: %1</translation>
-    </message>
-    <message>
-        <source>Please locate your kvuser.ini (could be found in ut/system folder)</source>
-        <translation>Busca tu kvuser.ini (suele estar en la carpeta ut/system)</translation>
-    </message>
-    <message>
-        <source>Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now</source>
-        <translation>Lo siento, TIENES que indicar al programa dónde está tu kvuser.ini. El programa se cerrará ahora</translation>
-    </message>
-    <message>
-        <source>Error could not make backup of your kvuser.ini
-%1</source>
-        <extracomment>%1 is why the backup failed</extracomment>
-        <translation>Error: no se pudo hacer la copia de seguridad de tu kvuser.ini
-%1</translation>
-    </message>
-    <message>
-        <source>Error could not make backup of your kvuser.ini</source>
-        <translation>Error: no se pudo hacer la copia de seguridad de tu kvuser.ini</translation>
     </message>
     <message>
         <source>Now editing %1</source>

@@ -522,6 +522,32 @@
     </message>
 </context>
 <context>
+    <name>ProfileStartup</name>
+    <message>
+        <source>no such profile: %1</source>
+        <translation>profil introuvable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Please locate your kvuser.ini (could be found in ut/system folder)</source>
+        <translation>Veuillez indiquer où se trouve votre kvuser.ini (sans doute dans le dossier ut/system)</translation>
+    </message>
+    <message>
+        <source>Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now</source>
+        <translation>Désolé, vous DEVEZ indiquer au programme où se trouve votre kvuser.ini. Le programme va se fermer</translation>
+    </message>
+    <message>
+        <source>Error could not make backup of your kvuser.ini
+%1</source>
+        <extracomment>%1 is why the backup failed</extracomment>
+        <translation>Erreur&#xa0;: impossible de sauvegarder votre kvuser.ini
+%1</translation>
+    </message>
+    <message>
+        <source>Error could not make backup of your kvuser.ini</source>
+        <translation>Erreur&#xa0;: impossible de sauvegarder votre kvuser.ini</translation>
+    </message>
+</context>
+<context>
     <name>PropertyTags</name>
     <message>
         <source>a property of no type</source>
@@ -649,29 +675,6 @@
         <extracomment>%1 is why the history could not be written</extracomment>
         <translation>Votre kvuser.ini a été modifié, mais la modification n’a pas pu être notée dans l’historique de Parlomatic&#xa0;: elle ne peut donc pas être annulée.
 %1</translation>
-    </message>
-    <message>
-        <source>no such profile: %1</source>
-        <translation>profil introuvable&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Please locate your kvuser.ini (could be found in ut/system folder)</source>
-        <translation>Veuillez indiquer où se trouve votre kvuser.ini (sans doute dans le dossier ut/system)</translation>
-    </message>
-    <message>
-        <source>Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now</source>
-        <translation>Désolé, vous DEVEZ indiquer au programme où se trouve votre kvuser.ini. Le programme va se fermer</translation>
-    </message>
-    <message>
-        <source>Error could not make backup of your kvuser.ini
-%1</source>
-        <extracomment>%1 is why the backup failed</extracomment>
-        <translation>Erreur&#xa0;: impossible de sauvegarder votre kvuser.ini
-%1</translation>
-    </message>
-    <message>
-        <source>Error could not make backup of your kvuser.ini</source>
-        <translation>Erreur&#xa0;: impossible de sauvegarder votre kvuser.ini</translation>
     </message>
     <message>
         <source>Now editing %1</source>

@@ -529,6 +529,32 @@
     </message>
 </context>
 <context>
+    <name>ProfileStartup</name>
+    <message>
+        <source>no such profile: %1</source>
+        <translation>nie ma takiego profilu: %1</translation>
+    </message>
+    <message>
+        <source>Please locate your kvuser.ini (could be found in ut/system folder)</source>
+        <translation>Wskaż swój kvuser.ini (zwykle jest w folderze ut/system)</translation>
+    </message>
+    <message>
+        <source>Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now</source>
+        <translation>Niestety, MUSISZ wskazać programowi, gdzie jest Twój kvuser.ini. Program zostanie teraz zamknięty</translation>
+    </message>
+    <message>
+        <source>Error could not make backup of your kvuser.ini
+%1</source>
+        <extracomment>%1 is why the backup failed</extracomment>
+        <translation>Błąd: nie udało się utworzyć kopii zapasowej Twojego kvuser.ini
+%1</translation>
+    </message>
+    <message>
+        <source>Error could not make backup of your kvuser.ini</source>
+        <translation>Błąd: nie udało się utworzyć kopii zapasowej Twojego kvuser.ini</translation>
+    </message>
+</context>
+<context>
     <name>PropertyTags</name>
     <message>
         <source>a property of no type</source>
@@ -656,29 +682,6 @@
         <extracomment>%1 is why the history could not be written</extracomment>
         <translation>Twój kvuser.ini został zmieniony, ale nie udało się odnotować zmiany w historii Parlomatic, więc nie można jej cofnąć.
 %1</translation>
-    </message>
-    <message>
-        <source>no such profile: %1</source>
-        <translation>nie ma takiego profilu: %1</translation>
-    </message>
-    <message>
-        <source>Please locate your kvuser.ini (could be found in ut/system folder)</source>
-        <translation>Wskaż swój kvuser.ini (zwykle jest w folderze ut/system)</translation>
-    </message>
-    <message>
-        <source>Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now</source>
-        <translation>Niestety, MUSISZ wskazać programowi, gdzie jest Twój kvuser.ini. Program zostanie teraz zamknięty</translation>
-    </message>
-    <message>
-        <source>Error could not make backup of your kvuser.ini
-%1</source>
-        <extracomment>%1 is why the backup failed</extracomment>
-        <translation>Błąd: nie udało się utworzyć kopii zapasowej Twojego kvuser.ini
-%1</translation>
-    </message>
-    <message>
-        <source>Error could not make backup of your kvuser.ini</source>
-        <translation>Błąd: nie udało się utworzyć kopii zapasowej Twojego kvuser.ini</translation>
     </message>
     <message>
         <source>Now editing %1</source>

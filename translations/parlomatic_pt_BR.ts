@@ -522,6 +522,32 @@
     </message>
 </context>
 <context>
+    <name>ProfileStartup</name>
+    <message>
+        <source>no such profile: %1</source>
+        <translation>perfil inexistente: %1</translation>
+    </message>
+    <message>
+        <source>Please locate your kvuser.ini (could be found in ut/system folder)</source>
+        <translation>Localize seu kvuser.ini (pode estar na pasta ut/system)</translation>
+    </message>
+    <message>
+        <source>Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now</source>
+        <translation>Desculpe, você PRECISA informar ao programa onde está seu kvuser.ini. O programa será encerrado agora</translation>
+    </message>
+    <message>
+        <source>Error could not make backup of your kvuser.ini
+%1</source>
+        <extracomment>%1 is why the backup failed</extracomment>
+        <translation>Erro: não foi possível fazer o backup do seu kvuser.ini
+%1</translation>
+    </message>
+    <message>
+        <source>Error could not make backup of your kvuser.ini</source>
+        <translation>Erro: não foi possível fazer o backup do seu kvuser.ini</translation>
+    </message>
+</context>
+<context>
     <name>PropertyTags</name>
     <message>
         <source>a property of no type</source>
@@ -649,29 +675,6 @@
         <extracomment>%1 is why the history could not be written</extracomment>
         <translation>Seu kvuser.ini foi alterado, mas a alteração não pôde ser registrada no histórico do Parlomatic, então não pode ser desfeita.
 %1</translation>
-    </message>
-    <message>
-        <source>no such profile: %1</source>
-        <translation>perfil inexistente: %1</translation>
-    </message>
-    <message>
-        <source>Please locate your kvuser.ini (could be found in ut/system folder)</source>
-        <translation>Localize seu kvuser.ini (pode estar na pasta ut/system)</translation>
-    </message>
-    <message>
-        <source>Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now</source>
-        <translation>Desculpe, você PRECISA informar ao programa onde está seu kvuser.ini. O programa será encerrado agora</translation>
-    </message>
-    <message>
-        <source>Error could not make backup of your kvuser.ini
-%1</source>
-        <extracomment>%1 is why the backup failed</extracomment>
-        <translation>Erro: não foi possível fazer o backup do seu kvuser.ini
-%1</translation>
-    </message>
-    <message>
-        <source>Error could not make backup of your kvuser.ini</source>
-        <translation>Erro: não foi possível fazer o backup do seu kvuser.ini</translation>
     </message>
     <message>
         <source>Now editing %1</source>

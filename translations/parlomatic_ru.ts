@@ -529,6 +529,32 @@
     </message>
 </context>
 <context>
+    <name>ProfileStartup</name>
+    <message>
+        <source>no such profile: %1</source>
+        <translation>нет такого профиля: %1</translation>
+    </message>
+    <message>
+        <source>Please locate your kvuser.ini (could be found in ut/system folder)</source>
+        <translation>Укажите ваш kvuser.ini (обычно лежит в папке ut/system)</translation>
+    </message>
+    <message>
+        <source>Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now</source>
+        <translation>Извините, вы ДОЛЖНЫ указать программе, где лежит ваш kvuser.ini. Программа будет закрыта</translation>
+    </message>
+    <message>
+        <source>Error could not make backup of your kvuser.ini
+%1</source>
+        <extracomment>%1 is why the backup failed</extracomment>
+        <translation>Ошибка: не удалось создать резервную копию вашего kvuser.ini
+%1</translation>
+    </message>
+    <message>
+        <source>Error could not make backup of your kvuser.ini</source>
+        <translation>Ошибка: не удалось создать резервную копию вашего kvuser.ini</translation>
+    </message>
+</context>
+<context>
     <name>PropertyTags</name>
     <message>
         <source>a property of no type</source>
@@ -656,29 +682,6 @@
         <extracomment>%1 is why the history could not be written</extracomment>
         <translation>Ваш kvuser.ini изменён, но изменение не удалось внести в историю Parlomatic, поэтому его нельзя отменить.
 %1</translation>
-    </message>
-    <message>
-        <source>no such profile: %1</source>
-        <translation>нет такого профиля: %1</translation>
-    </message>
-    <message>
-        <source>Please locate your kvuser.ini (could be found in ut/system folder)</source>
-        <translation>Укажите ваш kvuser.ini (обычно лежит в папке ut/system)</translation>
-    </message>
-    <message>
-        <source>Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now</source>
-        <translation>Извините, вы ДОЛЖНЫ указать программе, где лежит ваш kvuser.ini. Программа будет закрыта</translation>
-    </message>
-    <message>
-        <source>Error could not make backup of your kvuser.ini
-%1</source>
-        <extracomment>%1 is why the backup failed</extracomment>
-        <translation>Ошибка: не удалось создать резервную копию вашего kvuser.ini
-%1</translation>
-    </message>
-    <message>
-        <source>Error could not make backup of your kvuser.ini</source>
-        <translation>Ошибка: не удалось создать резервную копию вашего kvuser.ini</translation>
     </message>
     <message>
         <source>Now editing %1</source>

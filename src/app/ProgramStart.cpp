@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ProgramStart.h"
 
-#include "editor/ProgramFolders.h"
 #include "gamewatch/ProcessList.h"
+#include "locate/ProfileStartup.h"
+#include "locate/ProgramFolders.h"
 #include "locate/RememberedProfile.h"
 #include "locate/SearchPlaces.h"
 #include "ui/FirstPaint.h"
@@ -47,11 +48,13 @@ std::unique_ptr<StartedProgram> startProgram(const QString& commandLineProfile, 
     const QStringList folders =
         programFolders(QCoreApplication::arguments().value(0), QCoreApplication::applicationDirPath());
     const LocateSteps steps{folders, commandLineProfile, settings.get(),
-                            [] { return findProfiles(SearchEnvironment::fromSystem()); },
-                            VirtualStorePlaces::fromSystem()};
+                            [] { return findProfiles(SearchEnvironment::fromSystem()); }};
+    ProfileStartup startup(program->interaction, VirtualStorePlaces::fromSystem());
     // Start-up finds the profile, backs it up and fills the lists before any window shows.
-    if (!program->tool.Form_Load(steps, QDir::currentPath()))
+    const std::optional<ProfileInStore> profile = startup.settle(steps, QDir::currentPath());
+    if (!profile)
         return nullptr;
+    program->tool.open(*profile);
 
     program->session =
         std::make_unique<GameSession>(program->tool.profilePath(), ChangeHistory(historyFolder), program->monitor);
@@ -59,10 +62,13 @@ std::unique_ptr<StartedProgram> startProgram(const QString& commandLineProfile, 
     program->window->setRecorders(&program->windowChanges, &program->nameChanges);
     program->window->setGameSession(program->session.get());
     program->session->start();
-    program->window->setProfileSwitch([started = program.get(), historyFolder] {
+    program->window->setProfileSwitch([started = program.get(), startup, historyFolder]() mutable {
         const std::unique_ptr<QSettings> memory = programSettings();
         const QString before = started->tool.profilePath();
-        started->tool.switchProfile(findProfiles(SearchEnvironment::fromSystem()), QDir::currentPath(), memory.get());
+        started->tool.switchProfile([&] {
+            return startup.chooseAnother(findProfiles(SearchEnvironment::fromSystem()), QDir::currentPath(),
+                                         memory.get());
+        });
         if (started->tool.profilePath() == before)
             return;
         // The game's watch follows the profile now edited.

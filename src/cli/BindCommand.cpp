@@ -2,7 +2,7 @@
 #include "catalogue/KeyNameTable.h"
 #include "catalogue/LabelText.h"
 #include "cli/Commands.h"
-#include "cli/StartedTool.h"
+#include "cli/WindowLogic.h"
 #include "cli/TauntLookup.h"
 #include "cli/TerminalInteraction.h"
 #include "editor/KeyBinding.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Commands.h"
-#include "cli/StartedTool.h"
+#include "cli/WindowLogic.h"
 #include "cli/TerminalInteraction.h"
 
 #include <unistd.h>

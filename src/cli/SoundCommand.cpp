@@ -3,7 +3,7 @@
 #include "catalogue/VoicePackCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/IndentedJson.h"
-#include "cli/StartedTool.h"
+#include "cli/WindowLogic.h"
 #include "cli/TauntLookup.h"
 #include "cli/TerminalInteraction.h"
 #include "listen/TauntListener.h"

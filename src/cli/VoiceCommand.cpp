@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/VoicePackCatalogue.h"
 #include "cli/Commands.h"
-#include "cli/StartedTool.h"
+#include "cli/WindowLogic.h"
 #include "cli/TerminalInteraction.h"
 
 namespace parlomatic::cli {

@@ -9,9 +9,7 @@
 #include "editor/KeyChanges.h"
 #include "editor/KeyItem.h"
 #include "history/EntryHistory.h"
-#include "locate/RememberedProfile.h"
 #include "profile/Backup.h"
-#include "profile/ProfileLocation.h"
 #include "profile/SpeechBinding.h"
 
 #include <QCoreApplication>
@@ -136,66 +134,25 @@ SpeechTool::SpeechTool(UserInteraction& interaction)
     : m_interaction(interaction), m_mytest(QStringLiteral("mytest")), m_myTemp(QStringLiteral("Text1")),
       m_caption(product::mainWindowCaption()), m_productLine(product::productLine()) {}
 
-bool SpeechTool::Form_Load(const QStringList& programDirs, const QString& workingDir) {
-    return Form_Load(LocateSteps{programDirs, {}, nullptr, {}}, workingDir);
+void SpeechTool::open(const ProfileInStore& profile) {
+    runAction([&] { openProfile(profile); });
 }
 
-bool SpeechTool::Form_Load(const LocateSteps& steps, const QString& workingDir) {
-    bool loaded = false;
-    runAction([&] {
-        const Located located = locateProfile(steps, m_interaction);
-        if (located.by == LocatedBy::CommandLineMissing) {
-            message(tr("no such profile: %1").arg(QDir::toNativeSeparators(located.path)), MessageIcon::Critical);
-            return;
-        }
-        QString path = located.path;
-        if (located.by == LocatedBy::NotSettled) {
-            path = m_interaction
-                       .chooseOpenFile({tr("Please locate your kvuser.ini (could be found in ut/system folder)"),
-                                        QStringLiteral("kvuser.ini"), workingDir})
-                       .trimmed();
-        }
-        if (!isOrdinaryFile(path)) {
-            message(tr("Sorry, you HAVE to tell the program, where your kvuser.ini is. Program will end now"));
-            return;
-        }
-        m_virtualStore = steps.virtualStore;
-        openProfile(path, steps.memory);
-        loaded = true;
-    });
-    return loaded;
-}
-
-void SpeechTool::openProfile(const QString& path, QSettings* memory) {
-    // Under a protected folder the game reads its VirtualStore copy.
-    m_place = profileInStore(m_virtualStore, path);
-    setProfilePath(m_place.path);
-    if (memory)
-        rememberProfile(*memory, profilePath());
-    const BackupMade backup = MakeBackup(profilePath(), m_backupPath);
-    if (backup.outcome == BackupMade::KeptGoodBackup)
-        //: %1 is why the backup failed
-        message(tr("Error could not make backup of your kvuser.ini\n%1").arg(backup.error));
-    else if (backup.outcome == BackupMade::Failed)
-        message(tr("Error could not make backup of your kvuser.ini"));
+void SpeechTool::openProfile(const ProfileInStore& profile) {
+    m_place = profile;
+    setProfilePath(profile.path);
+    // One read of the file serves both refreshes, unless the first one writes.
+    const ProfileFile::ReadScope reads(m_profile);
     RefreshAll();
     RefreshAll();
 }
 
-ActionOutcome SpeechTool::switchProfile(const QList<FoundProfile>& found, const QString& workingDir,
-                                        QSettings* memory) {
+ActionOutcome SpeechTool::switchProfile(const std::function<std::optional<ProfileInStore>()>& choose) {
     return runAction([&] {
-        const int chosen = found.isEmpty() ? -1 : m_interaction.chooseProfile(found);
-        QString path = chosen >= 0 && chosen < found.size() ? found.at(chosen).path : QString();
-        if (path.isEmpty()) {
-            path = m_interaction
-                       .chooseOpenFile({tr("Please locate your kvuser.ini (could be found in ut/system folder)"),
-                                        QStringLiteral("kvuser.ini"), workingDir})
-                       .trimmed();
-        }
-        if (!isOrdinaryFile(path))
+        const std::optional<ProfileInStore> chosen = choose();
+        if (!chosen)
             return;
-        openProfile(QFileInfo(path).absoluteFilePath(), memory);
+        openProfile(*chosen);
         setOutcome(ActionOutcome::NothingDone, tr("Now editing %1").arg(QDir::toNativeSeparators(profilePath())));
     });
 }

@@ -7,7 +7,7 @@
 #include "editor/ListModel.h"
 #include "history/ChangeRecorder.h"
 #include "history/Undo.h"
-#include "locate/ProfileLocator.h"
+#include "locate/VirtualStore.h"
 #include "profile/ProfileFile.h"
 #include "profile/UserInteraction.h"
 
@@ -32,32 +32,21 @@ class SpeechTool {
 public:
     explicit SpeechTool(UserInteraction& interaction);
 
-    // Start-up. Finds kvuser.ini in the first of programDirs that holds one,
-    // or asks for it with the open-file dialog starting in workingDir; without
-    // an ordinary file tells the player and returns false (the program must
-    // end, nothing was written). Otherwise backs the profile up (reporting a
-    // failed backup and going on), refreshes twice and returns true.
-    bool Form_Load(const QStringList& programDirs, const QString& workingDir);
-    // Start-up with the steps of locateProfile before the open-file dialog; a
-    // profile named on the command line that is no ordinary file is refused
-    // ("no such profile: <path>", returns false). Once a profile is settled it
-    // is remembered in steps.memory, when given. Whichever way it was settled,
-    // a profile under a protected folder is replaced by its VirtualStore copy
-    // when there is one (see profileInStore).
-    bool Form_Load(const LocateSteps& steps, const QString& workingDir);
+    // Starts editing the profile start-up settled (see ProfileStartup): sets
+    // profilePath as setProfilePath does and refreshes twice.
+    void open(const ProfileInStore& profile);
 
     // Where the handlers' changes go: each action that changed the profile
     // becomes one change of the history. Without one nothing is recorded, and
     // a removed taunt never offers to put a command back.
     void setRecorder(ChangeRecorder* recorder) { m_recorder = recorder; }
 
-    // The profile line was clicked: offers found in the profile chooser (with
-    // none found, or "Browse…", the open-file dialog starting in workingDir).
-    // A chosen ordinary file becomes the profile edited, as at a start:
-    // remembered in memory (when given), backed up, refreshed twice; the
-    // outcome then names it ("Now editing <path>"). Nothing chosen: nothing
-    // changes and the outcome has no description.
-    ActionOutcome switchProfile(const QList<FoundProfile>& found, const QString& workingDir, QSettings* memory);
+    // The profile line was clicked: choose settles another profile (see
+    // ProfileStartup::chooseAnother), its questions open while this action
+    // runs. A profile chosen is opened as at a start and the outcome names it
+    // ("Now editing <path>"); nothing chosen: nothing changes and the outcome
+    // has no description.
+    ActionOutcome switchProfile(const std::function<std::optional<ProfileInStore>()>& choose);
 
     // Sets profilePath (and from it backupPath and my_temp) without a backup or
     // refresh: for tools that run the refreshes themselves.
@@ -159,8 +148,8 @@ private:
     void setOutcome(ActionOutcome::Kind kind, const QString& description);
     void applyUndo(const UndoPlan& plan);
 
-    // What start-up does once the profile is settled: path set, remembered, backed up, refreshed twice.
-    void openProfile(const QString& path, QSettings* memory);
+    // open's work, within the running action.
+    void openProfile(const ProfileInStore& profile);
     // Binds the selected taunt to keyName (the key is chosen unless keyChosen is false), as assignSpeech_Click says.
     void assignTaunt(const QString& keyName, bool keyChosen);
     // The voicepack Voice names (0 to 14), or 100 for none the program knows.
@@ -186,8 +175,6 @@ private:
     ProfileFile m_profile;
     QString m_backupPath;
     ProfileInStore m_place;
-    // Where start-up looked for VirtualStore copies; a switched profile is looked up there too.
-    VirtualStorePlaces m_virtualStore;
 
     ListModel m_voicepack;
     ListModel m_allTaunts;

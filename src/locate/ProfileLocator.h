@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "locate/VirtualStore.h"
-#include "profile/FoundProfile.h"
+#include "locate/FoundProfile.h"
 #include "profile/UserInteraction.h"
 
 #include <QList>
@@ -24,9 +23,6 @@ struct LocateSteps {
     QSettings* memory = nullptr;
     // The search of the game's places; unset for none.
     std::function<QList<FoundProfile>()> search;
-    // Where the game's profile under a protected folder really is (see
-    // profileInStore); the default virtualises nothing.
-    VirtualStorePlaces virtualStore = {};
 };
 
 // How the profile was settled.

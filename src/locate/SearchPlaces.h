@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "profile/FoundProfile.h"
+#include "locate/FoundProfile.h"
 
 #include <QList>
 #include <QString>

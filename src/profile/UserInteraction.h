@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "profile/FoundProfile.h"
-
 #include <QList>
 #include <QString>
 
 namespace parlomatic {
+
+// A profile the search found (locate/FoundProfile.h); the seam only passes them on.
+struct FoundProfile;
 
 enum class MessageIcon { None, Information, Critical };
 enum class MessageButtons { Ok, YesNo };

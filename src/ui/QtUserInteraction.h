@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "locate/FoundProfile.h"
 #include "profile/UserInteraction.h"
 
 #include <memory>

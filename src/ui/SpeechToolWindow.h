@@ -39,7 +39,7 @@ class SpeechToolWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // tool must have run Form_Load; interaction serves the other windows.
+    // tool must have opened its profile; interaction serves the other windows.
     SpeechToolWindow(SpeechTool& tool, UserInteraction& interaction);
     ~SpeechToolWindow() override;
 

@@ -3,6 +3,7 @@
 #include "profile/ProfileFile.h"
 #include "support/CliRunner.h"
 #include "support/ScriptedInteraction.h"
+#include "support/StartedTool.h"
 #include "support/TempProfile.h"
 #include "support/TestFiles.h"
 
@@ -76,7 +77,7 @@ void TestHistoryCommands::undoIsSharedWithTheWindow() {
     ChangeRecorder recorder(ChangeHistory(historyFolder()), ChangeSource::Window);
     SpeechTool tool(interaction);
     tool.setRecorder(&recorder);
-    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
+    QVERIFY(startUp(tool, interaction, {profile.dir()}, u"/"_s));
     tool.selectTaunt(static_cast<int>(tool.all_taunts().items().indexOf(u"Roger"_s)));
     tool.selectKey(static_cast<int>(tool.allKeys().items().indexOf(u"F7: "_s + QString(30, u' '))));
     QVERIFY(tool.assignSpeech_Click().written());

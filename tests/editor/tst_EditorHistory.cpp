@@ -2,6 +2,7 @@
 #include "editor/SpeechTool.h"
 #include "profile/Backup.h"
 #include "support/ScriptedInteraction.h"
+#include "support/StartedTool.h"
 #include "support/TempProfile.h"
 
 #include <QtTest>
@@ -26,7 +27,7 @@ struct RecordedTool {
 
     explicit RecordedTool(const QByteArray& inputLines) : profile(gameProfile("BotPack.VoiceBoss", inputLines)) {
         tool.setRecorder(&recorder);
-        QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
+        QVERIFY(startUp(tool, interaction, {profile.dir()}, u"/"_s));
     }
 
     ActionOutcome assign(const QString& taunt, const QString& key) {
@@ -137,7 +138,7 @@ void TestEditorHistory::emptyProfileKeepsTheGoodBackup() {
     profile.write({});
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
+    QVERIFY(startUp(tool, interaction, {profile.dir()}, u"/"_s));
     QCOMPARE(interaction.messages.at(0).text,
              u"Error could not make backup of your kvuser.ini\nYour kvuser.ini looks damaged (empty, without a "
              u"section or not text), so the backup kvuser1.bak was kept as it is."_s);

@@ -577,7 +577,9 @@ void TestSpeechTool::switchingProfile() {
     QTemporaryDir settingsDir;
     QSettings memory(settingsDir.filePath(u"memory.ini"_s), QSettings::IniFormat);
 
-    const ActionOutcome outcome = s.tool.switchProfile(found, other.dir(), &memory);
+    ProfileStartup startup(s.interaction);
+    const ActionOutcome outcome =
+        s.tool.switchProfile([&] { return startup.chooseAnother(found, other.dir(), &memory); });
     QCOMPARE(s.interaction.profileChoices, QList<QList<FoundProfile>>{found});
     QCOMPARE(s.interaction.fileDialogs.size(), chooserAnswers.first() < 0 ? 1 : 0);
     if (!switched) {

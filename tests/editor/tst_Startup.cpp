@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/ProgramFolders.h"
 #include "editor/SpeechTool.h"
+#include "locate/ProgramFolders.h"
 #include "locate/RememberedProfile.h"
 #include "profile/ProfileFile.h"
 #include "support/HiddenFile.h"
 #include "support/ScriptedInteraction.h"
+#include "support/StartedTool.h"
 #include "support/TempProfile.h"
 
 #include <QtTest>
@@ -63,7 +64,7 @@ void TestStartup::profileBesideExecutable() {
     TempProfile profile(gameProfile("BotPack.VoiceBoss", "F5=speech 3 5 -1\r\n"));
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
+    QVERIFY(startUp(tool, interaction, {profile.dir()}, u"/"_s));
 
     QVERIFY(interaction.fileDialogs.isEmpty());
     QVERIFY(interaction.messages.isEmpty());
@@ -104,7 +105,7 @@ void TestStartup::profileFromDialog() {
     ScriptedInteraction interaction;
     interaction.fileAnswers = {answerPadding + profile.path() + answerPadding};
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load({executableDir.path()}, u"/working/folder"_s));
+    QVERIFY(startUp(tool, interaction, {executableDir.path()}, u"/working/folder"_s));
 
     QCOMPARE(interaction.fileDialogs.size(), 1);
     const OpenFileRequest& dialog = interaction.fileDialogs.first();
@@ -157,7 +158,7 @@ void TestStartup::refusedWithoutProfile() {
     }
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     SpeechTool tool(interaction);
-    QVERIFY(!tool.Form_Load({dir.path()}, dir.path()));
+    QVERIFY(!startUp(tool, interaction, {dir.path()}, dir.path()));
 
     QCOMPARE(interaction.fileDialogs.size(), 1);
     QCOMPARE(interaction.messages, QList<MessageRequest>{plainMessage(refusal)});
@@ -169,12 +170,12 @@ void TestStartup::backupReplacedAtEachStart() {
     writeFile(profile.dir() + u"/kvuser1.bak"_s, "an old backup of an earlier start");
     ScriptedInteraction interaction;
     SpeechTool first(interaction);
-    QVERIFY(first.Form_Load({profile.dir()}, u"/"_s));
+    QVERIFY(startUp(first, interaction, {profile.dir()}, u"/"_s));
     QCOMPARE(TempProfile::readFile(first.backupPath()), profile.read());
 
     profile.write(gameProfile("MultiMesh.SkaarjVoice"));
     SpeechTool second(interaction);
-    QVERIFY(second.Form_Load({profile.dir()}, u"/"_s));
+    QVERIFY(startUp(second, interaction, {profile.dir()}, u"/"_s));
     QCOMPARE(TempProfile::readFile(second.backupPath()), gameProfile("MultiMesh.SkaarjVoice"));
 }
 
@@ -183,7 +184,7 @@ void TestStartup::failedBackupIsReportedOnce() {
     QVERIFY(QDir(profile.dir()).mkdir(u"kvuser1.bak"_s));
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
+    QVERIFY(startUp(tool, interaction, {profile.dir()}, u"/"_s));
     QCOMPARE(interaction.messages,
              QList<MessageRequest>{plainMessage(u"Error could not make backup of your kvuser.ini"_s)});
     QCOMPARE(tool.allKeys().count(), 86);
@@ -199,7 +200,7 @@ void TestStartup::restoreRightAfterStart() {
     const QByteArray original = profile.read();
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
+    QVERIFY(startUp(tool, interaction, {profile.dir()}, u"/"_s));
 
     ProfileFile(profile.path()).WriteEntry(u"Engine.Input"_s, u"F5"_s, u"speech 3 5 -1"_s);
     tool.RefreshAll();
@@ -235,7 +236,7 @@ void TestStartup::restoreChecksBackupSize() {
     TempProfile profile(gameProfile("BotPack.VoiceBoss"));
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
+    QVERIFY(startUp(tool, interaction, {profile.dir()}, u"/"_s));
     const QByteArray backup = profileOfSize(size);
     writeFile(tool.backupPath(), backup);
     const QByteArray current = profile.read();
@@ -249,7 +250,7 @@ void TestStartup::restoreWithDeletedBackup() {
     TempProfile profile(gameProfile("BotPack.VoiceBoss"));
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
+    QVERIFY(startUp(tool, interaction, {profile.dir()}, u"/"_s));
     QVERIFY(QFile::remove(tool.backupPath()));
     const QByteArray current = profile.read();
     tool.Restore_ini_Click();
@@ -269,7 +270,7 @@ void TestStartup::restoreRefusesBackupWithoutSection() {
     TempProfile profile(gameProfile("BotPack.VoiceBoss"));
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
+    QVERIFY(startUp(tool, interaction, {profile.dir()}, u"/"_s));
     writeFile(tool.backupPath(), backup);
     const QByteArray current = profile.read();
     tool.Restore_ini_Click();
@@ -282,11 +283,11 @@ void TestStartup::sameBackupIsNotRewritten() {
     TempProfile profile(gameProfile("BotPack.VoiceBoss"));
     ScriptedInteraction interaction;
     SpeechTool first(interaction);
-    QVERIFY(first.Form_Load({profile.dir()}, u"/"_s));
+    QVERIFY(startUp(first, interaction, {profile.dir()}, u"/"_s));
     const QDateTime modified = QFileInfo(first.backupPath()).fileTime(QFileDevice::FileModificationTime);
     QThread::msleep(20);
     SpeechTool second(interaction);
-    QVERIFY(second.Form_Load({profile.dir()}, u"/"_s));
+    QVERIFY(startUp(second, interaction, {profile.dir()}, u"/"_s));
     QCOMPARE(QFileInfo(second.backupPath()).fileTime(QFileDevice::FileModificationTime), modified);
     QVERIFY(interaction.messages.isEmpty());
 }
@@ -295,7 +296,7 @@ void TestStartup::restoreIntoReadOnlyProfile() {
     TempProfile profile(gameProfile("BotPack.VoiceBoss"));
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
+    QVERIFY(startUp(tool, interaction, {profile.dir()}, u"/"_s));
     writeFile(tool.backupPath(), gameProfile("MultiMesh.SkaarjVoice"));
     const QByteArray current = profile.read();
 
@@ -317,7 +318,7 @@ void TestStartup::restoringTwiceGivesStartState() {
     TempProfile profile(gameProfile("BotPack.VoiceBoss", "F5=Jump\r\n"));
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load({profile.dir()}, u"/"_s));
+    QVERIFY(startUp(tool, interaction, {profile.dir()}, u"/"_s));
     const QByteArray atStart = profile.read();
     const QStringList keysAtStart = tool.allKeys().items();
 
@@ -359,7 +360,7 @@ void TestStartup::profileBesideLinkThenTarget() {
             writeFile(link + u"/kvuser.ini"_s, gameProfile("BotPack.VoiceBoss"));
         ScriptedInteraction interaction;
         SpeechTool tool(interaction);
-        QVERIFY(tool.Form_Load({link, target}, u"/"_s));
+        QVERIFY(startUp(tool, interaction, {link, target}, u"/"_s));
         QCOMPARE(tool.profilePath(), expected + u"/kvuser.ini"_s);
     }
 }
@@ -373,7 +374,7 @@ void TestStartup::browseFromChooserIsRemembered() {
     ScriptedInteraction interaction;
     interaction.fileAnswers = {picked.path()};
     SpeechTool tool(interaction);
-    QVERIFY(tool.Form_Load(LocateSteps{{dir.path()}, {}, &memory, [&] { return found; }}, u"/"_s));
+    QVERIFY(startUp(tool, interaction, LocateSteps{{dir.path()}, {}, &memory, [&] { return found; }}, u"/"_s));
 
     QCOMPARE(interaction.profileChoices, QList<QList<FoundProfile>>{found});
     QCOMPARE(interaction.fileDialogs.size(), 1);
@@ -387,7 +388,7 @@ void TestStartup::missingCommandLineProfileIsRefused() {
     const QString missing = dir.filePath(u"typo.ini"_s);
     ScriptedInteraction interaction;
     SpeechTool tool(interaction);
-    QVERIFY(!tool.Form_Load(LocateSteps{{dir.path()}, missing, &memory, {}}, u"/"_s));
+    QVERIFY(!startUp(tool, interaction, LocateSteps{{dir.path()}, missing, &memory, {}}, u"/"_s));
 
     QCOMPARE(interaction.messages.size(), 1);
     QCOMPARE(interaction.messages.constFirst().text, u"no such profile: "_s + QDir::toNativeSeparators(missing));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "locate/ProfileLocator.h"
 #include "locate/RememberedProfile.h"
+#include "locate/VirtualStore.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestFiles.h"
 

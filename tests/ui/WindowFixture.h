@@ -5,6 +5,7 @@
 #include "history/ChangeHistory.h"
 #include "history/ChangeRecorder.h"
 #include "support/ScriptedInteraction.h"
+#include "support/StartedTool.h"
 #include "support/TempProfile.h"
 #include "ui/EliteVoiceChangerWindow.h"
 #include "ui/HistoryWindow.h"
@@ -35,7 +36,7 @@ struct StartedWindow {
     std::unique_ptr<SpeechToolWindow> window;
 
     explicit StartedWindow(const QByteArray& content) : profile(content) {
-        if (!tool.Form_Load({profile.dir()}, profile.dir()))
+        if (!startUp(tool, interaction, {profile.dir()}, profile.dir()))
             return;
         window = std::make_unique<SpeechToolWindow>(tool, interaction);
         window->show();

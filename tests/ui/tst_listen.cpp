@@ -44,7 +44,7 @@ struct ListeningWindow {
         if (!profile.open(QIODevice::WriteOnly) || profile.write(profileBytes) != profileBytes.size())
             return;
         profile.close();
-        if (!tool.Form_Load({system}, system))
+        if (!startUp(tool, interaction, {system}, system))
             return;
         window = std::make_unique<SpeechToolWindow>(tool, interaction);
         window->setWavePlayer(player);

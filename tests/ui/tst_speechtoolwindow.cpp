@@ -617,7 +617,8 @@ void TestSpeechToolWindow::profileLineSwitchesProfile() {
     int clicks = 0;
     started.window->setProfileSwitch([&] {
         ++clicks;
-        started.tool.switchProfile({}, other.dir(), nullptr);
+        started.tool.switchProfile(
+            [&] { return ProfileStartup(started.interaction).chooseAnother({}, other.dir(), nullptr); });
     });
     auto* line = started.find<QLabel>(u"profileLine"_s);
     QVERIFY(line->text().startsWith(u"<a href="_s));

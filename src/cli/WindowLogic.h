@@ -7,15 +7,11 @@
 
 namespace parlomatic::cli {
 
-// Points tool at the command's profile and runs what start-up runs after the
-// backup: two refreshes. With readOnly the refreshes leave the file untouched.
+// Opens the command's profile in tool as the window's start-up does after the
+// backup. With readOnly the refreshes leave the file untouched.
 inline void startTool(SpeechTool& tool, const CliContext& context, bool readOnly = false) {
-    tool.setProfilePath(context.profilePath);
     tool.setReadOnlyRefresh(readOnly);
-    // One read of the file serves both, unless the first one writes.
-    const ProfileFile::ReadScope reads(tool.profile());
-    tool.RefreshAll();
-    tool.RefreshAll();
+    tool.open({context.profilePath, {}, false});
 }
 
 // startTool for a command that changes the profile: its changes, the

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/ProgramFolders.h"
+#include "locate/ProgramFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
