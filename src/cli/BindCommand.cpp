@@ -2,9 +2,9 @@
 #include "catalogue/KeyNameTable.h"
 #include "catalogue/LabelText.h"
 #include "cli/Commands.h"
-#include "cli/WindowLogic.h"
 #include "cli/TauntLookup.h"
 #include "cli/TerminalInteraction.h"
+#include "cli/WindowLogic.h"
 #include "editor/KeyBinding.h"
 #include "editor/KeyItem.h"
 

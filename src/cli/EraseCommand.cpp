@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Commands.h"
-#include "cli/WindowLogic.h"
 #include "cli/TerminalInteraction.h"
+#include "cli/WindowLogic.h"
 
 #include <unistd.h>
 

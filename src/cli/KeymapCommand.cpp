@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Commands.h"
 #include "cli/PictureDrawing.h"
-#include "cli/WindowLogic.h"
 #include "cli/TerminalInteraction.h"
+#include "cli/WindowLogic.h"
 #include "keymap/KeyboardMap.h"
 #include "profile/ProfileLocation.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/VoicePackCatalogue.h"
 #include "cli/Commands.h"
-#include "cli/WindowLogic.h"
 #include "cli/TerminalInteraction.h"
+#include "cli/WindowLogic.h"
 
 namespace parlomatic::cli {
 
