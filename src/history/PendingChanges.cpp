@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/PendingChanges.h"
 
-#include "profile/ProfileEntries.h"
+#include "profile/DecodedEntries.h"
 #include "profile/ProfileFile.h"
 
 #include <QCoreApplication>
@@ -69,7 +69,7 @@ ReapplyOutcome reapplyPending(ChangeRecorder& recorder, const QString& profilePa
 
     ReapplyOutcome outcome;
     if (QFileInfo(profilePath).isFile()) {
-        const ProfileEntries current = ProfileEntries::ofFile(profilePath);
+        const DecodedEntries current = DecodedEntries::ofFile(profilePath);
         const ProfileFile profile(profilePath);
         for (const EntryChange& entry : waitingEntries(records)) {
             if (onlyCaseDiffers(entry.before, entry.after))

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/Undo.h"
 
-#include "profile/ProfileEntries.h"
+#include "profile/DecodedEntries.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -16,7 +16,7 @@ namespace {
 
 // The entries that changed since the records were made, found by going back
 // through them from the file as it is now.
-QList<UndoConflict> conflictsOf(const QList<HistoryRecord>& newestFirst, const ProfileEntries& current) {
+QList<UndoConflict> conflictsOf(const QList<HistoryRecord>& newestFirst, const DecodedEntries& current) {
     QList<EntryChange> state; // section, key and the value going back has reached (in after)
     QList<UndoConflict> conflicts;
     for (const HistoryRecord& record : newestFirst) {
@@ -48,7 +48,7 @@ UndoPlan planOf(QList<HistoryRecord> newestFirst, const QString& profilePath, co
         plan.problem = problem;
         return plan;
     }
-    plan.conflicts = conflictsOf(newestFirst, ProfileEntries::ofFile(profilePath));
+    plan.conflicts = conflictsOf(newestFirst, DecodedEntries::ofFile(profilePath));
     plan.records = std::move(newestFirst);
     return plan;
 }

@@ -3,7 +3,7 @@
 
 #include "profile/FileAccess.h"
 #include "profile/ProfileEncoding.h"
-#include "profile/ProfileText.h"
+#include "profile/ProfileIndex.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -42,7 +42,7 @@ Result copyFileAtomically(const QString& source, const QString& destination) {
 }
 
 bool plausibleProfile(const QByteArray& bytes) {
-    return bytes.size() >= smallestPlausibleBackup && ProfileText(decodeProfile(bytes).text).hasSection();
+    return bytes.size() >= smallestPlausibleBackup && ProfileIndex(decodeProfile(bytes).text).hasSection();
 }
 
 BackupMade MakeBackup(const QString& source, const QString& destination) {

@@ -8,13 +8,7 @@
 namespace parlomatic {
 
 bool sameProfileName(const QString& a, const QString& b) {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (profilelines::asciiLower(a[i]) != profilelines::asciiLower(b[i]))
-            return false;
-    }
-    return true;
+    return profilelines::sameName(QStringView(a), QStringView(b));
 }
 
 void ProfileChange::add(const EntryChange& change) {
@@ -32,14 +26,14 @@ void ProfileChange::add(const EntryChange& change) {
         entries.erase(earlier);
 }
 
-QList<EntryChange> entryDifferences(const ProfileEntries& before, const ProfileEntries& after) {
+QList<EntryChange> entryDifferences(const DecodedEntries& before, const DecodedEntries& after) {
     QList<EntryChange> changes;
-    for (const ProfileEntry& entry : after.entries()) {
+    for (const DecodedEntry& entry : after.entries()) {
         const std::optional<QString> old = before.value(entry.section, entry.key);
         if (old != entry.value)
             changes.append({entry.section, entry.key, old, entry.value});
     }
-    for (const ProfileEntry& entry : before.entries()) {
+    for (const DecodedEntry& entry : before.entries()) {
         if (!after.value(entry.section, entry.key))
             changes.append({entry.section, entry.key, entry.value, std::nullopt});
     }

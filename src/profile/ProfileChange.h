@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "profile/ProfileEntries.h"
+#include "profile/DecodedEntries.h"
 
 #include <QByteArray>
 #include <QList>
@@ -43,7 +43,7 @@ struct ProfileChange {
 
 // The entries whose value differs between before and after, added and
 // removed ones included: after's in its order, then the ones after lost.
-QList<EntryChange> entryDifferences(const ProfileEntries& before, const ProfileEntries& after);
+QList<EntryChange> entryDifferences(const DecodedEntries& before, const DecodedEntries& after);
 
 // Whether two names are equal without regard to ASCII case, as the profile's readers compare them.
 bool sameProfileName(const QString& a, const QString& b);

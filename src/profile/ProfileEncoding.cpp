@@ -14,7 +14,7 @@ constexpr QByteArrayView bigEndianMark("\xFE\xFF");
 
 } // namespace
 
-ProfileContent decodeProfile(const QByteArray& fileBytes) {
+EightBitText decodeProfile(const QByteArray& fileBytes) {
     const bool little = fileBytes.startsWith(littleEndianMark);
     if (!little && !fileBytes.startsWith(bigEndianMark))
         return {ProfileEncoding::CodePage, fileBytes};

@@ -13,15 +13,15 @@ namespace parlomatic {
 // Windows profile functions read and write it.
 enum class ProfileEncoding { CodePage, Utf16LittleEndian, Utf16BigEndian };
 
-// A profile's text in the form ProfileText reads: an 8-bit file as it is (no
+// A profile's text as 8-bit bytes, the form ProfileIndex reads: an 8-bit file as it is (no
 // copy); a UTF-16 file without its byte-order mark, converted to UTF-8, so that
 // the same line and entry rules apply to both.
-struct ProfileContent {
+struct EightBitText {
     ProfileEncoding encoding = ProfileEncoding::CodePage;
     QByteArray text;
 };
 
-ProfileContent decodeProfile(const QByteArray& fileBytes);
+EightBitText decodeProfile(const QByteArray& fileBytes);
 
 // The file bytes for text in encoding, byte-order mark included. For a
 // UTF-16 encoding text must be UTF-8.

@@ -3,10 +3,10 @@
 
 #include "catalogue/LabelText.h"
 #include "profile/FileAccess.h"
+#include "profile/ProfileEdits.h"
 #include "profile/ProfileEncoding.h"
 #include "profile/ProfileIndex.h"
 #include "profile/ProfileLines.h"
-#include "profile/ProfileText.h"
 #include "profile/Windows1252.h"
 
 #include <QCoreApplication>
@@ -97,7 +97,7 @@ files::FileRead readQuietFile(const QString& path, const files::FileStamp& ownWr
 }
 
 // The file's text; a file that cannot be read gives an empty text, so that it counts as missing.
-ProfileContent readContent(const QString& path) {
+EightBitText readContent(const QString& path) {
     if (path.isEmpty())
         return {};
     files::FileRead read = files::readFile(path);
@@ -106,9 +106,9 @@ ProfileContent readContent(const QString& path) {
     return decodeProfile(read.bytes);
 }
 
-// The value of key in section of text (a ProfileText or a ProfileIndex over a profile's text in encoding).
-template <typename Text>
-std::optional<QString> valueIn(Text&& text, ProfileEncoding encoding, const QString& section, const QString& key) {
+// The value of key in section of text, the index of a profile's text in encoding.
+std::optional<QString> valueIn(ProfileIndex& text, ProfileEncoding encoding, const QString& section,
+                               const QString& key) {
     const std::optional<QByteArrayView> value = text.value(encodeText(encoding, withoutSurroundingSpaces(section)),
                                                            encodeText(encoding, withoutSurroundingSpaces(key)));
     if (!value)
@@ -148,7 +148,7 @@ QString ProfileFile::ReadEntry(const QString& section, const QString& key, const
     std::optional<QString> value;
     if (m_cache->openScopes > 0) {
         if (!m_cache->current) {
-            ProfileContent content = readContent(m_profilePath);
+            EightBitText content = readContent(m_profilePath);
             // The index of an earlier scope still holds when the file has not changed since.
             if (!m_cache->index || m_cache->encoding != content.encoding || m_cache->index->bytes() != content.text)
                 m_cache->index.emplace(std::move(content.text));
@@ -157,8 +157,9 @@ QString ProfileFile::ReadEntry(const QString& section, const QString& key, const
         }
         value = valueIn(*m_cache->index, m_cache->encoding, section, key);
     } else {
-        const ProfileContent content = readContent(m_profilePath);
-        value = valueIn(ProfileText(content.text), content.encoding, section, key);
+        EightBitText content = readContent(m_profilePath);
+        ProfileIndex text(std::move(content.text));
+        value = valueIn(text, content.encoding, section, key);
     }
     if (value)
         return value->left(longest);
@@ -195,7 +196,7 @@ Result ProfileFile::writeValue(const QString& section, const QString& key, const
     const QStringView keyName = withoutSurroundingSpaces(key);
     return rewrite([&](const files::FileRead& read) {
         NewContent made;
-        const ProfileContent content = decodeProfile(read.bytes);
+        const EightBitText content = decodeProfile(read.bytes);
         // Code-page text is the bytes themselves; UTF-16 must come back exactly from what it decodes to.
         if (content.encoding != ProfileEncoding::CodePage &&
             encodeProfile(content.encoding, content.text) != read.bytes) {
@@ -206,10 +207,10 @@ Result ProfileFile::writeValue(const QString& section, const QString& key, const
         }
         const QByteArray sectionBytes = encodeText(content.encoding, sectionName);
         const QByteArray keyBytes = encodeText(content.encoding, keyName);
-        const ProfileText text(content.text);
+        ProfileIndex text(content.text);
         const QByteArray valueBytes = value ? encodeText(content.encoding, *value) : QByteArray();
         const QByteArray after =
-            value ? text.withValue(sectionBytes, keyBytes, valueBytes) : text.withoutEntry(sectionBytes, keyBytes);
+            value ? withValue(text, sectionBytes, keyBytes, valueBytes) : withoutEntry(text, sectionBytes, keyBytes);
         if (after == content.text) {
             made.unchanged = true;
             return made;
@@ -233,7 +234,7 @@ Result ProfileFile::ReplaceContent(const QByteArray& bytes) const {
         made.wholeFile = true;
         made.unchanged = read.status == files::FileRead::Read && bytes == read.bytes;
         if (!made.unchanged)
-            made.changes = entryDifferences(ProfileEntries(read.bytes), ProfileEntries(bytes));
+            made.changes = entryDifferences(DecodedEntries(read.bytes), DecodedEntries(bytes));
         return made;
     });
 }
@@ -272,7 +273,7 @@ Result ProfileFile::rewrite(const std::function<NewContent(const files::FileRead
         // The file already holds exactly this: leave it and its time stamp alone.
         if (made.unchanged) {
             // The file is as it was read: what was read holds, in a scope from now on.
-            const ProfileContent content = decodeProfile(read.bytes);
+            const EightBitText content = decodeProfile(read.bytes);
             if (readBefore && encodingBefore == content.encoding && readBefore->bytes() == content.text) {
                 m_cache->index.swap(readBefore);
                 m_cache->current = m_cache->openScopes > 0;

@@ -2,7 +2,6 @@
 #include "profile/ProfileIndex.h"
 
 #include "profile/ProfileLines.h"
-#include "profile/ProfileText.h"
 
 #include <bit>
 #include <utility>
@@ -65,28 +64,42 @@ void ProfileIndex::findSections() {
         if (first == line.end || all[first] != '[')
             continue;
         if (!m_headers.empty())
-            m_headers.back().end = line.begin;
+            m_headers.back().sectionEnd = line.begin;
         const QByteArrayView name = meaningOf(all, line).name;
-        m_headers.push_back({foldedHash(name), name, line.next, all.size()});
+        m_headers.push_back({foldedHash(name), name, line, 0, all.size()});
     }
     m_sections.build(m_headers);
 }
 
+const ProfileIndex::Named* ProfileIndex::header(QByteArrayView name) {
+    if (!m_built)
+        findSections();
+    return m_sections.find(m_headers, name, foldedHash(name));
+}
+
 const ProfileIndex::Section& ProfileIndex::sectionAt(const Named& header) {
-    const auto [at, added] = m_sectionEntries.try_emplace(header.value);
+    const auto [at, added] = m_sectionEntries.try_emplace(header.line.begin);
     Section& section = at->second;
     if (added) {
         const QByteArrayView all(m_bytes);
-        LineScanner lines(all.first(header.end), header.value);
+        LineScanner lines(all.first(header.sectionEnd), header.line.next);
         Line line;
         while (lines.next(line)) {
             const LineMeaning meaning = meaningOf(all, line);
             if (meaning.kind == LineMeaning::Entry)
-                section.entries.push_back({foldedHash(meaning.name), meaning.name, meaning.valueBegin, line.end});
+                section.entries.push_back({foldedHash(meaning.name), meaning.name, line, meaning.valueBegin, 0});
         }
         section.keys.build(section.entries);
     }
     return section;
+}
+
+const ProfileIndex::Named* ProfileIndex::entry(QByteArrayView section, QByteArrayView key) {
+    const Named* found = header(section);
+    if (!found)
+        return nullptr;
+    const Section& entries = sectionAt(*found);
+    return entries.keys.find(entries.entries, key, foldedHash(key));
 }
 
 std::vector<ProfileIndex::Entry> ProfileIndex::entries() {
@@ -100,28 +113,40 @@ std::vector<ProfileIndex::Entry> ProfileIndex::entries() {
         const Section& section = sectionAt(header);
         for (const Named& entry : section.entries) {
             if (section.keys.find(section.entries, entry.name, entry.hash) == &entry)
-                found.push_back({header.name, entry.name,
-                                 trimmed(QByteArrayView(m_bytes).sliced(entry.value, entry.end - entry.value))});
+                found.push_back(
+                    {header.name, entry.name,
+                     trimmed(QByteArrayView(m_bytes).sliced(entry.valueBegin, entry.line.end - entry.valueBegin))});
         }
     }
     return found;
 }
 
+std::optional<QByteArrayView> ProfileIndex::storedValue(QByteArrayView section, QByteArrayView key) {
+    const Named* found = entry(section, key);
+    if (!found)
+        return std::nullopt;
+    return trimmed(QByteArrayView(m_bytes).sliced(found->valueBegin, found->line.end - found->valueBegin));
+}
+
 std::optional<QByteArrayView> ProfileIndex::value(QByteArrayView section, QByteArrayView key) {
-    if (!m_built) {
-        if (m_lookups++ < 2)
-            return ProfileText(m_bytes).value(section, key);
+    const std::optional<QByteArrayView> stored = storedValue(section, key);
+    return stored ? std::optional(readValue(*stored)) : std::nullopt;
+}
+
+bool ProfileIndex::hasSection() {
+    if (!m_built)
         findSections();
-    }
-    // Only the first section of a name is read.
-    const Named* header = m_sections.find(m_headers, section, foldedHash(section));
-    if (!header)
-        return std::nullopt;
-    const Section& entries = sectionAt(*header);
-    const Named* entry = entries.keys.find(entries.entries, key, foldedHash(key));
-    if (!entry)
-        return std::nullopt;
-    return readValue(QByteArrayView(m_bytes).sliced(entry->value, entry->end - entry->value));
+    return !m_headers.empty();
+}
+
+ProfileIndex::Place ProfileIndex::place(QByteArrayView section, QByteArrayView key) {
+    const Named* found = header(section);
+    if (!found)
+        return {};
+    const Section& entries = sectionAt(*found);
+    if (const Named* at = entries.keys.find(entries.entries, key, foldedHash(key)))
+        return {Place::Found, at->line, at->valueBegin};
+    return {Place::NoKey, entries.entries.empty() ? found->line : entries.entries.back().line, 0};
 }
 
 } // namespace parlomatic

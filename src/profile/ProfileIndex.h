@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "profile/ProfileLines.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
@@ -11,17 +13,22 @@
 
 namespace parlomatic {
 
-// The sections and entries of a profile file's bytes, so that any number of
-// lookups costs no further scan: the reader of the profile's structure for the
-// reads of a read scope and for the list of entries (ProfileEntries). The first
-// two lookups only scan for their entry, as ProfileText does; the third finds
-// the section headers in one pass, so that a few lookups cost no more than a
-// few scans. A section's entries are indexed when it is first looked in: a
-// refresh reads a few sections of a file that may hold thousands. Answers
-// exactly as ProfileText::value does: only the first section of a name is
-// searched, the first entry of a key in it wins, names are compared without
-// regard to ASCII case, a UTF-8 byte-order mark is skipped, lines end with
-// CR LF, LF or CR.
+// The sections and entries of a profile's text (see EightBitText), found by the
+// rules of the Windows profile functions: the one reader of a profile's
+// structure, for single reads, the lists of entries and the places edits go.
+//
+// Lines end with CR LF, LF or CR. A line whose first non-blank character is '['
+// opens a section named by what follows up to the first ']' (or the line end);
+// one whose first non-blank character is ';' is a comment; any other line with
+// a '=' is an entry, split at its first '='. Lines before the first section
+// belong to none. Names and values are trimmed of blanks, tabs and vertical
+// tabs. A UTF-8 byte-order mark at the start is skipped. Only the first section
+// of a name is ever read, the first entry of a key in it wins, and names are
+// compared without regard to ASCII case (profilelines::sameName).
+//
+// The section headers are found in one pass at the first question; a
+// section's entries are indexed when it is first looked in, so that a refresh
+// that reads a few sections of a file holding thousands indexes only those.
 class ProfileIndex {
 public:
     // Keeps bytes (a shallow copy) for as long as the index lives.
@@ -29,27 +36,46 @@ public:
 
     const QByteArray& bytes() const { return m_bytes; }
 
-    // As ProfileText(bytes()).value(section, key); the view points into bytes().
+    // The value of the entry named key in the section named section, trimmed,
+    // with one pair of identical outer quotes ('"' or '\'') removed. Empty for
+    // an entry without value; nullopt when the section or the entry is
+    // missing. The view points into bytes().
     std::optional<QByteArrayView> value(QByteArrayView section, QByteArrayView key);
+    // The same entry's value as the file stores it: trimmed, quotes kept.
+    std::optional<QByteArrayView> storedValue(QByteArrayView section, QByteArrayView key);
 
-    // An entry that value() finds, with its value as the file stores it
-    // (trimmed, quotes kept); the views point into bytes().
+    // An entry that value() finds, with its value as the file stores it; the
+    // views point into bytes().
     struct Entry {
         QByteArrayView section; // as its header names it
         QByteArrayView key;
         QByteArrayView storedValue;
     };
-    // Every entry that value() finds, in file order: the first of each key in
-    // the first section of each name. Entries before the first section belong to none.
+    // Every entry that value() finds, in file order.
     std::vector<Entry> entries();
+
+    // True when some line opens a section: a binary or cut-off file holds none.
+    bool hasSection();
+
+    // Where the entry value() finds is, or where it would go.
+    struct Place {
+        enum Kind { NoSection, NoKey, Found };
+        Kind kind = NoSection;
+        // Found: the entry's line; NoKey: the section's last entry line, or
+        // its header's line when it has no entry.
+        profilelines::Line line;
+        qsizetype valueBegin = 0; // Found: the first byte after the entry's '='
+    };
+    Place place(QByteArrayView section, QByteArrayView key);
 
 private:
     // A section header or an entry line, in file order.
     struct Named {
         std::uint32_t hash; // of the name without regard to case
         QByteArrayView name;
-        qsizetype value; // a header's first byte after its line; an entry's first byte after the '='
-        qsizetype end;   // a header's: where the section ends; an entry's: where its value ends
+        profilelines::Line line;
+        qsizetype valueBegin = 0; // an entry's first byte after the '='
+        qsizetype sectionEnd = 0; // a header's: where its section ends
     };
 
     // Open addressing over positions in a list of Named, the first of equal names winning.
@@ -71,10 +97,13 @@ private:
     };
 
     void findSections();
+    // The first section named name, or null.
+    const Named* header(QByteArrayView name);
     const Section& sectionAt(const Named& header);
+    // The entry value() finds, or null.
+    const Named* entry(QByteArrayView section, QByteArrayView key);
 
     QByteArray m_bytes;
-    int m_lookups = 0;
     bool m_built = false;
     std::vector<Named> m_headers;
     NameTable m_sections;

@@ -16,14 +16,20 @@ QByteArrayView trimmed(QByteArrayView text) {
     return text.sliced(begin, end - begin);
 }
 
+namespace {
+
+template <typename Text> bool sameFolded(Text a, Text b) {
+    return std::ranges::equal(a, b, [](auto x, auto y) { return asciiLower(x) == asciiLower(y); });
+}
+
+} // namespace
+
 bool sameName(QByteArrayView a, QByteArrayView b) {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i]))
-            return false;
-    }
-    return true;
+    return sameFolded(a, b);
+}
+
+bool sameName(QStringView a, QStringView b) {
+    return sameFolded(a, b);
 }
 
 QString foldedName(QString name) {

@@ -3,12 +3,12 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 namespace parlomatic::profilelines {
 
-// The pieces of reading a profile file's lines that ProfileText and
-// ProfileIndex share, so that both see exactly the same sections and entries,
-// and the one rule by which the profile's readers match names.
+// The pieces of reading a profile file's lines that the index and the edits
+// share, and the one rule by which names match.
 
 constexpr QByteArrayView utf8ByteOrderMark("\xEF\xBB\xBF");
 
@@ -23,13 +23,14 @@ inline char asciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// The one rule by which names match: without regard to ASCII case only (Qt's
-// own comparison folds Latin-1 letters too), on the bytes and on decoded text.
-bool sameName(QByteArrayView a, QByteArrayView b);
-
 inline QChar asciiLower(QChar c) {
     return c >= u'A' && c <= u'Z' ? QChar(c.unicode() - u'A' + u'a') : c;
 }
+
+// The one rule by which names match: without regard to ASCII case only (Qt's
+// own comparison folds Latin-1 letters too), on the bytes and on decoded text.
+bool sameName(QByteArrayView a, QByteArrayView b);
+bool sameName(QStringView a, QStringView b);
 
 // The name in the form that compares equal exactly for the names sameName matches.
 QString foldedName(QString name);

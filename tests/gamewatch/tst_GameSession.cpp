@@ -235,7 +235,7 @@ void TestGameSession::entriesAreWhatReadsGive() {
         utf16 += QByteArray{char(c.unicode() & 0xFF), char(c.unicode() >> 8)};
     for (const QByteArray& bytes : {Windows1252::encode(text), utf16}) {
         TempProfile profile(bytes);
-        const ProfileEntries entries = ProfileEntries::ofFile(profile.path());
+        const DecodedEntries entries = DecodedEntries::ofFile(profile.path());
         for (const auto& [section, key] : {std::pair{u"engine.INPUT"_s, u"f5"_s},
                                            {u"\u00C4rger"_s, u"K"_s},
                                            {u"\u00E4rger"_s, u"K"_s},

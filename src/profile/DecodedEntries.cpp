@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "profile/ProfileEntries.h"
+#include "profile/DecodedEntries.h"
 
 #include "profile/FileAccess.h"
 #include "profile/ProfileEncoding.h"
@@ -16,39 +16,30 @@ QString indexKey(const QString& section, const QString& key) {
 
 } // namespace
 
-ProfileEntries::ProfileEntries(const QByteArray& bytes) {
-    const ProfileContent content = decodeProfile(bytes);
+DecodedEntries::DecodedEntries(const QByteArray& bytes) {
+    const EightBitText content = decodeProfile(bytes);
     ProfileIndex index(content.text);
     for (const ProfileIndex::Entry& found : index.entries()) {
         // An entry without a key cannot be written, nor told apart.
         if (found.key.isEmpty())
             continue;
-        ProfileEntry entry{decodeText(content.encoding, found.section), decodeText(content.encoding, found.key),
+        DecodedEntry entry{decodeText(content.encoding, found.section), decodeText(content.encoding, found.key),
                            decodeText(content.encoding, found.storedValue)};
         m_index.insert(indexKey(entry.section, entry.key), m_entries.size());
         m_entries.append(std::move(entry));
     }
 }
 
-ProfileEntries ProfileEntries::ofFile(const QString& path) {
+DecodedEntries DecodedEntries::ofFile(const QString& path) {
     const files::FileRead read = files::readFile(path);
-    return read.status == files::FileRead::Read ? ProfileEntries(read.bytes) : ProfileEntries();
+    return read.status == files::FileRead::Read ? DecodedEntries(read.bytes) : DecodedEntries();
 }
 
-std::optional<QString> ProfileEntries::value(const QString& section, const QString& key) const {
+std::optional<QString> DecodedEntries::value(const QString& section, const QString& key) const {
     const auto found = m_index.constFind(indexKey(section, key));
     if (found == m_index.cend())
         return std::nullopt;
     return m_entries.at(*found).value;
-}
-
-QList<ProfileEntry> ProfileEntries::changesTo(const ProfileEntries& after) const {
-    QList<ProfileEntry> changes;
-    for (const ProfileEntry& entry : after.entries()) {
-        if (value(entry.section, entry.key) != entry.value)
-            changes.append(entry);
-    }
-    return changes;
 }
 
 } // namespace parlomatic
