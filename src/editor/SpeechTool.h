@@ -129,8 +129,6 @@ public:
     const ProfileInStore& profilePlace() const { return m_place; }
     const QString& backupPath() const { return m_backupPath; }
     const CurrentTauntTable& currentTaunts() const { return m_currentTaunts; }
-    const QString& lastRefreshedChoice() const { return m_lastRefreshedChoice; }
-    bool firstChoiceDone() const { return m_firstChoiceDone; }
 
     // True while a handler runs (also while one of its questions is open).
     bool acting() const { return m_handlerDepth > 0; }

@@ -23,8 +23,8 @@ QString qtTranslationsFolder() {
 Translations::Translations(const QString& language) {
     if (language == QStringLiteral("en"))
         return;
-    m_loaded = m_program.load(QStringLiteral(":/i18n/parlomatic_") + language) &&
-               QCoreApplication::installTranslator(&m_program);
+    if (m_program.load(QStringLiteral(":/i18n/parlomatic_") + language))
+        QCoreApplication::installTranslator(&m_program);
     if (m_qt.load(QStringLiteral("qtbase_") + language, qtTranslationsFolder()))
         QCoreApplication::installTranslator(&m_qt);
 }

@@ -17,13 +17,9 @@ public:
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
-    // Whether the program's own texts were found for a language other than English.
-    bool loaded() const { return m_loaded; }
-
 private:
     QTranslator m_program;
     QTranslator m_qt;
-    bool m_loaded = false;
 };
 
 } // namespace parlomatic

@@ -40,8 +40,6 @@ public:
 
     // Every profile found, each file once, newest first (ties by path).
     QList<FoundProfile> results() const;
-    // True once the folder budget ran out: the results may be incomplete.
-    bool budgetExhausted() const { return m_budget <= 0; }
 
 private:
     void addProfile(const QString& file, const QString& place);

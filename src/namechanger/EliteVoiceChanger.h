@@ -23,7 +23,6 @@ class EliteVoiceChanger {
 public:
     explicit EliteVoiceChanger(UserInteraction& interaction);
 
-    const QString& namenEingabe() const { return m_namenEingabe; }
     const QString& ergebnis1() const { return m_ergebnis1; }
     const QString& ergebnis2() const { return m_ergebnis2; }
     const QString& iniPath() const { return m_iniPath; }

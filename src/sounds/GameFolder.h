@@ -25,8 +25,6 @@ public:
     // extension. An empty text when there is none.
     QString findPackage(const QString& packageName, const QString& extension = {}) const;
 
-    const QString& systemFolder() const { return m_systemFolder; }
-
 private:
     struct SearchPath {
         QString folder;

@@ -47,7 +47,6 @@ public:
     QString packageName() const;
     const QByteArray& bytes() const { return m_bytes; }
     const QStringList& names() const { return m_names; }
-    const std::vector<PackageImport>& imports() const { return m_imports; }
     const std::vector<PackageExport>& exports() const { return m_exports; }
 
     // The name at index; throws PackageFault when index is not in the table.

@@ -48,7 +48,9 @@ void TestLanguages::everyLanguageCarriesItsTranslationsAndQts() {
         if (language.code == QStringLiteral("en"))
             continue;
         const Translations translations(language.code);
-        QVERIFY2(translations.loaded(), qPrintable(language.code));
+        QVERIFY2(QCoreApplication::translate("SpeechTool", "No voicepack selected") !=
+                     QStringLiteral("No voicepack selected"),
+                 qPrintable(language.code));
         QVERIFY2(QCoreApplication::translate("QPlatformTheme", "Cancel") != QStringLiteral("Cancel"),
                  qPrintable(language.code));
     }

@@ -78,7 +78,6 @@ void TestEliteVoiceChangerWindow::typingShowsBothEliteForms() {
     QTest::keyClicks(open.box(u"namen_eingabe"_s), u"Kestrel"_s);
 
     const EliteVoiceChanger& logic = open.changer()->logic();
-    QCOMPARE(logic.namenEingabe(), u"Kestrel"_s);
     QVERIFY(!logic.ergebnis1().isEmpty());
     QCOMPARE(open.box(u"ergebnis1"_s)->text(), logic.ergebnis1());
     QCOMPARE(open.box(u"ergebnis2"_s)->text(), logic.ergebnis2());

@@ -100,7 +100,8 @@ private slots:
 void TestWindowFit::initTestCase() {
     const QString language = qEnvironmentVariable("PARLOMATIC_TEST_LANGUAGE", QStringLiteral("en"));
     m_translations = std::make_unique<Translations>(language);
-    QVERIFY(language == QStringLiteral("en") || m_translations->loaded());
+    QVERIFY(language == QStringLiteral("en") || QCoreApplication::translate("SpeechTool", "No voicepack selected") !=
+                                                    QStringLiteral("No voicepack selected"));
 }
 
 void TestWindowFit::fontsFollowTheFontDpi() {
