@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/HistoryRecord.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <array>
@@ -12,11 +13,12 @@ namespace parlomatic {
 
 namespace {
 
-constexpr std::array<std::pair<ChangeSource, const char16_t*>, 4> sourceNames{{
-    {ChangeSource::Window, u"window"},
-    {ChangeSource::CommandLine, u"command line"},
-    {ChangeSource::NameChanger, u"name changer"},
-    {ChangeSource::Reapply, u"re-apply"},
+// As the file stores them; the window shows them translated.
+constexpr std::array<std::pair<ChangeSource, const char*>, 4> sourceNames{{
+    {ChangeSource::Window, QT_TRANSLATE_NOOP("HistoryText", "window")},
+    {ChangeSource::CommandLine, QT_TRANSLATE_NOOP("HistoryText", "command line")},
+    {ChangeSource::NameChanger, QT_TRANSLATE_NOOP("HistoryText", "name changer")},
+    {ChangeSource::Reapply, QT_TRANSLATE_NOOP("HistoryText", "re-apply")},
 }};
 
 QJsonValue optionalText(const std::optional<QString>& text) {
@@ -32,7 +34,7 @@ std::optional<QString> optionalText(const QJsonValue& value) {
 QString sourceName(ChangeSource source) {
     for (const auto& [known, name] : sourceNames) {
         if (known == source)
-            return QString::fromUtf16(name);
+            return QString::fromLatin1(name);
     }
     return {};
 }
@@ -70,7 +72,7 @@ std::optional<HistoryRecord> HistoryRecord::fromJson(const QJsonObject& object) 
     record.time = QDateTime::fromString(object.value(u"time").toString(), Qt::ISODateWithMs);
     const QString source = object.value(u"source").toString();
     for (const auto& [known, name] : sourceNames) {
-        if (source == QStringView(name))
+        if (source == QLatin1StringView(name))
             record.source = known;
     }
     record.description = object.value(u"description").toString();

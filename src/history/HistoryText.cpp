@@ -10,17 +10,7 @@ QString recordTimeText(const HistoryRecord& record) {
 }
 
 QString recordSourceText(const HistoryRecord& record) {
-    switch (record.source) {
-    case ChangeSource::Window:
-        return QCoreApplication::translate("HistoryText", "window");
-    case ChangeSource::CommandLine:
-        return QCoreApplication::translate("HistoryText", "command line");
-    case ChangeSource::NameChanger:
-        return QCoreApplication::translate("HistoryText", "name changer");
-    case ChangeSource::Reapply:
-        return QCoreApplication::translate("HistoryText", "re-apply");
-    }
-    return {};
+    return QCoreApplication::translate("HistoryText", sourceName(record.source).toLatin1().constData());
 }
 
 QString recordStateText(const HistoryRecord& record) {
