@@ -3,7 +3,6 @@
 
 #include "profile/ProfileLines.h"
 
-#include <bit>
 #include <utility>
 
 namespace parlomatic {
@@ -24,23 +23,39 @@ std::uint32_t foldedHash(QByteArrayView name) {
 
 } // namespace
 
-void ProfileIndex::NameTable::build(const std::vector<Named>& items) {
+void ProfileIndex::NameTable::add(const std::vector<Named>& items, std::size_t position) {
     // At most half full, so that probe runs stay short.
-    m_slots.assign(std::bit_ceil(std::max<std::size_t>(8, 2 * items.size())), -1);
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        std::size_t slot = items[i].hash & (m_slots.size() - 1);
-        bool known = false;
-        for (; m_slots[slot] >= 0 && !known; slot = (slot + 1) & (m_slots.size() - 1)) {
-            const Named& item = items[static_cast<std::size_t>(m_slots[slot])];
-            known = item.hash == items[i].hash && sameName(item.name, items[i].name);
-        }
-        if (!known)
-            m_slots[slot] = static_cast<std::int32_t>(i);
+    if (2 * (m_count + 1) > m_slots.size())
+        grow(items);
+    const Named& item = items[position];
+    std::size_t slot = item.hash & (m_slots.size() - 1);
+    for (; m_slots[slot] >= 0; slot = (slot + 1) & (m_slots.size() - 1)) {
+        const Named& known = items[static_cast<std::size_t>(m_slots[slot])];
+        if (known.hash == item.hash && sameName(known.name, item.name))
+            return;
+    }
+    m_slots[slot] = static_cast<std::int32_t>(position);
+    ++m_count;
+}
+
+void ProfileIndex::NameTable::grow(const std::vector<Named>& items) {
+    const std::vector<std::int32_t> old = std::exchange(m_slots, {});
+    m_slots.assign(std::max<std::size_t>(16, 2 * old.size()), -1);
+    // The names indexed so far differ: each only needs a free slot.
+    for (const std::int32_t position : old) {
+        if (position < 0)
+            continue;
+        std::size_t slot = items[static_cast<std::size_t>(position)].hash & (m_slots.size() - 1);
+        while (m_slots[slot] >= 0)
+            slot = (slot + 1) & (m_slots.size() - 1);
+        m_slots[slot] = position;
     }
 }
 
 const ProfileIndex::Named* ProfileIndex::NameTable::find(const std::vector<Named>& items, QByteArrayView name,
                                                          std::uint32_t hash) const {
+    if (m_slots.empty())
+        return nullptr;
     for (std::size_t slot = hash & (m_slots.size() - 1); m_slots[slot] >= 0; slot = (slot + 1) & (m_slots.size() - 1)) {
         const Named& item = items[static_cast<std::size_t>(m_slots[slot])];
         if (item.hash == hash && sameName(item.name, name))
@@ -49,68 +64,101 @@ const ProfileIndex::Named* ProfileIndex::NameTable::find(const std::vector<Named
     return nullptr;
 }
 
-ProfileIndex::ProfileIndex(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+ProfileIndex::ProfileIndex(QByteArray bytes)
+    : m_bytes(std::move(bytes)), m_headerLines(m_bytes, contentStart(m_bytes)) {}
 
-void ProfileIndex::findSections() {
-    m_built = true;
+bool ProfileIndex::readNextHeader() {
     const QByteArrayView all(m_bytes);
-    LineScanner lines(all, contentStart(all));
     Line line;
-    while (lines.next(line)) {
+    while (!m_allHeaders) {
+        if (!m_headerLines.next(line)) {
+            m_allHeaders = true;
+            break;
+        }
         // Only headers matter here; the lines of a section are read when it is looked in.
         qsizetype first = line.begin;
         while (first < line.end && isBlank(all[first]))
             ++first;
         if (first == line.end || all[first] != '[')
             continue;
-        if (!m_headers.empty())
-            m_headers.back().sectionEnd = line.begin;
         const QByteArrayView name = meaningOf(all, line).name;
-        m_headers.push_back({foldedHash(name), name, line, 0, all.size()});
+        m_headers.push_back({foldedHash(name), name, line, 0});
+        m_sections.add(m_headers, m_headers.size() - 1);
+        return true;
     }
-    m_sections.build(m_headers);
+    return false;
 }
 
 const ProfileIndex::Named* ProfileIndex::header(QByteArrayView name) {
-    if (!m_built)
-        findSections();
-    return m_sections.find(m_headers, name, foldedHash(name));
+    const std::uint32_t hash = foldedHash(name);
+    if (const Named* known = m_sections.find(m_headers, name, hash))
+        return known;
+    // No header of the name so far: the first one read is the one that counts.
+    while (readNextHeader()) {
+        if (m_headers.back().hash == hash && sameName(m_headers.back().name, name))
+            return &m_headers.back();
+    }
+    return nullptr;
 }
 
-const ProfileIndex::Section& ProfileIndex::sectionAt(const Named& header) {
-    const auto [at, added] = m_sectionEntries.try_emplace(header.line.begin);
-    Section& section = at->second;
-    if (added) {
-        const QByteArrayView all(m_bytes);
-        LineScanner lines(all.first(header.sectionEnd), header.line.next);
-        Line line;
-        while (lines.next(line)) {
-            const LineMeaning meaning = meaningOf(all, line);
-            if (meaning.kind == LineMeaning::Entry)
-                section.entries.push_back({foldedHash(meaning.name), meaning.name, line, meaning.valueBegin, 0});
-        }
-        section.keys.build(section.entries);
+ProfileIndex::Section& ProfileIndex::sectionAt(const Named& header) {
+    return m_sectionEntries.try_emplace(header.line.begin, m_bytes, header.line.next).first->second;
+}
+
+bool ProfileIndex::readNextLine(Section& section) {
+    Line line;
+    if (section.complete || !section.lines.next(line)) {
+        section.complete = true;
+        return false;
     }
-    return section;
+    const LineMeaning meaning = meaningOf(section.lines.bytes(), line);
+    if (meaning.kind == LineMeaning::Header) {
+        section.complete = true;
+        return false;
+    }
+    if (meaning.kind == LineMeaning::Entry) {
+        section.entries.push_back({foldedHash(meaning.name), meaning.name, line, meaning.valueBegin});
+        section.keys.add(section.entries, section.entries.size() - 1);
+    }
+    return true;
+}
+
+const ProfileIndex::Named* ProfileIndex::entryIn(Section& section, QByteArrayView key) {
+    const std::uint32_t hash = foldedHash(key);
+    if (const Named* known = section.keys.find(section.entries, key, hash))
+        return known;
+    // No entry of the key so far: the first one read is the one that counts.
+    std::size_t seen = section.entries.size();
+    while (readNextLine(section)) {
+        if (section.entries.size() == seen)
+            continue;
+        seen = section.entries.size();
+        if (section.entries.back().hash == hash && sameName(section.entries.back().name, key))
+            return &section.entries.back();
+    }
+    return nullptr;
+}
+
+void ProfileIndex::complete(Section& section) {
+    while (readNextLine(section)) {
+    }
 }
 
 const ProfileIndex::Named* ProfileIndex::entry(QByteArrayView section, QByteArrayView key) {
     const Named* found = header(section);
-    if (!found)
-        return nullptr;
-    const Section& entries = sectionAt(*found);
-    return entries.keys.find(entries.entries, key, foldedHash(key));
+    return found ? entryIn(sectionAt(*found), key) : nullptr;
 }
 
 std::vector<ProfileIndex::Entry> ProfileIndex::entries() {
-    if (!m_built)
-        findSections();
+    while (readNextHeader()) {
+    }
     std::vector<Entry> found;
     for (const Named& header : m_headers) {
         // Later sections of a name, and later entries of a key, are never read.
         if (m_sections.find(m_headers, header.name, header.hash) != &header)
             continue;
-        const Section& section = sectionAt(header);
+        Section& section = sectionAt(header);
+        complete(section);
         for (const Named& entry : section.entries) {
             if (section.keys.find(section.entries, entry.name, entry.hash) == &entry)
                 found.push_back(
@@ -134,19 +182,19 @@ std::optional<QByteArrayView> ProfileIndex::value(QByteArrayView section, QByteA
 }
 
 bool ProfileIndex::hasSection() {
-    if (!m_built)
-        findSections();
-    return !m_headers.empty();
+    return !m_headers.empty() || readNextHeader();
 }
 
 ProfileIndex::Place ProfileIndex::place(QByteArrayView section, QByteArrayView key) {
     const Named* found = header(section);
     if (!found)
         return {};
-    const Section& entries = sectionAt(*found);
-    if (const Named* at = entries.keys.find(entries.entries, key, foldedHash(key)))
+    const Line headerLine = found->line;
+    Section& entries = sectionAt(*found);
+    if (const Named* at = entryIn(entries, key))
         return {Place::Found, at->line, at->valueBegin};
-    return {Place::NoKey, entries.entries.empty() ? found->line : entries.entries.back().line, 0};
+    // entryIn read the whole section.
+    return {Place::NoKey, entries.entries.empty() ? headerLine : entries.entries.back().line, 0};
 }
 
 } // namespace parlomatic

@@ -26,9 +26,11 @@ namespace parlomatic {
 // of a name is ever read, the first entry of a key in it wins, and names are
 // compared without regard to ASCII case (profilelines::sameName).
 //
-// The section headers are found in one pass at the first question; a
-// section's entries are indexed when it is first looked in, so that a refresh
-// that reads a few sections of a file holding thousands indexes only those.
+// The file is read only as far as the questions need: a lookup reads the
+// section headers up to the first of its section's name, then that section's
+// lines up to its key. What was read is indexed and not read again, so a
+// single lookup costs about a scan of the file, and a refresh's reads of a
+// few sections of a file that may hold thousands index only those sections.
 class ProfileIndex {
 public:
     // Keeps bytes (a shallow copy) for as long as the index lives.
@@ -75,36 +77,51 @@ private:
         QByteArrayView name;
         profilelines::Line line;
         qsizetype valueBegin = 0; // an entry's first byte after the '='
-        qsizetype sectionEnd = 0; // a header's: where its section ends
     };
 
-    // Open addressing over positions in a list of Named, the first of equal names winning.
+    // Open addressing over positions in a list of Named, the first of equal
+    // names winning; grows as items are added.
     class NameTable {
     public:
-        // Indexes the items, the first of equal names winning.
-        void build(const std::vector<Named>& items);
+        // Indexes items[position] unless an item of its name is indexed already.
+        void add(const std::vector<Named>& items, std::size_t position);
         // The indexed item named name, or null.
         const Named* find(const std::vector<Named>& items, QByteArrayView name, std::uint32_t hash) const;
 
     private:
+        void grow(const std::vector<Named>& items);
+
         std::vector<std::int32_t> m_slots; // item positions; -1 for none
+        std::size_t m_count = 0;
     };
 
-    // The entries of one section, in file order, and their index.
+    // The entries of one section read so far, in file order, and their index.
     struct Section {
+        Section(QByteArrayView bytes, qsizetype start) : lines(bytes, start) {}
+        profilelines::LineScanner lines; // where reading the section goes on
+        bool complete = false;           // the next header or the end was reached
         std::vector<Named> entries;
         NameTable keys;
     };
 
-    void findSections();
-    // The first section named name, or null.
+    // Reads up to the next section header and indexes it; false at the end.
+    bool readNextHeader();
+    // The first section named name, or null; reads headers as far as needed.
     const Named* header(QByteArrayView name);
-    const Section& sectionAt(const Named& header);
+    Section& sectionAt(const Named& header);
+    // The first entry named key of section, or null; reads its lines as far as needed.
+    static const Named* entryIn(Section& section, QByteArrayView key);
+    // Reads the rest of section.
+    static void complete(Section& section);
+    // Reads the next line of section and indexes it if it is an entry; false
+    // when the section has no more lines.
+    static bool readNextLine(Section& section);
     // The entry value() finds, or null.
     const Named* entry(QByteArrayView section, QByteArrayView key);
 
     QByteArray m_bytes;
-    bool m_built = false;
+    profilelines::LineScanner m_headerLines;
+    bool m_allHeaders = false;
     std::vector<Named> m_headers;
     NameTable m_sections;
     // By the position of the header: the sections looked in so far.

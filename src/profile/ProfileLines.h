@@ -57,6 +57,7 @@ public:
     LineScanner(QByteArrayView bytes, qsizetype start) : m_bytes(bytes), m_pos(start) {}
 
     bool next(Line& line);
+    QByteArrayView bytes() const { return m_bytes; }
 
 private:
     qsizetype nextOf(char c, qsizetype& cached);

@@ -189,10 +189,14 @@ QByteArray readValueOf(const QByteArray& stored) {
     return quoted ? stored.mid(1, stored.size() - 2) : stored;
 }
 
-// Why the index of bytes answers otherwise than a plain scan; empty when it does not.
+// Why the index of bytes answers otherwise than a plain scan; empty when it
+// does not. The index reads the file only as far as each question needs, so
+// it is asked in both orders: the lookups first, and the list first.
 QString indexDifference(const QByteArray& bytes, const QList<QPair<QByteArray, QByteArray>>& lookups) {
     const QList<PlainEntry> plain = plainScan(bytes);
     ProfileIndex index(bytes);
+    ProfileIndex listedFirst(bytes);
+    listedFirst.entries();
     for (const auto& [section, key] : lookups) {
         std::optional<QByteArray> expected;
         for (const PlainEntry& entry : plain) {
@@ -201,9 +205,12 @@ QString indexDifference(const QByteArray& bytes, const QList<QPair<QByteArray, Q
                 break;
             }
         }
-        const std::optional<QByteArrayView> indexed = index.value(section, key);
-        if (indexed.has_value() != expected.has_value() || (indexed && indexed->toByteArray() != *expected))
-            return u"the index reads [%1] %2 otherwise"_s.arg(QString::fromLatin1(section), QString::fromLatin1(key));
+        for (ProfileIndex* asked : {&index, &listedFirst}) {
+            const std::optional<QByteArrayView> indexed = asked->value(section, key);
+            if (indexed.has_value() != expected.has_value() || (indexed && indexed->toByteArray() != *expected))
+                return u"the index reads [%1] %2 otherwise"_s.arg(QString::fromLatin1(section),
+                                                                  QString::fromLatin1(key));
+        }
     }
     const std::vector<ProfileIndex::Entry> listed = index.entries();
     if (listed.size() != std::size_t(plain.size()))
