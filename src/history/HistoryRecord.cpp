@@ -31,12 +31,16 @@ std::optional<QString> optionalText(const QJsonValue& value) {
 
 } // namespace
 
-QString sourceName(ChangeSource source) {
+const char* sourceWord(ChangeSource source) {
     for (const auto& [known, name] : sourceNames) {
         if (known == source)
-            return QString::fromLatin1(name);
+            return name;
     }
-    return {};
+    return "";
+}
+
+QString sourceName(ChangeSource source) {
+    return QString::fromLatin1(sourceWord(source));
 }
 
 QJsonObject HistoryRecord::toJson() const {

@@ -16,7 +16,9 @@ namespace parlomatic {
 // Who made a change of the history.
 enum class ChangeSource { Window, CommandLine, NameChanger, Reapply };
 
-// The word for source that the history shows and stores.
+// The word for source that the history stores and the command line shows;
+// the window shows it translated.
+const char* sourceWord(ChangeSource source);
 QString sourceName(ChangeSource source);
 
 // One change of one profile in its history.

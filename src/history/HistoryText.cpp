@@ -10,7 +10,7 @@ QString recordTimeText(const HistoryRecord& record) {
 }
 
 QString recordSourceText(const HistoryRecord& record) {
-    return QCoreApplication::translate("HistoryText", sourceName(record.source).toLatin1().constData());
+    return QCoreApplication::translate("HistoryText", sourceWord(record.source));
 }
 
 QString recordStateText(const HistoryRecord& record) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowFixture.h"
+#include "namechanger/EliteRules.h"
 #include "profile/ProfileFile.h"
 #include "ui/EliteVoiceChangerWindow.h"
 #include "ui/SplashWindow.h"
@@ -78,6 +79,8 @@ void TestEliteVoiceChangerWindow::typingShowsBothEliteForms() {
     QTest::keyClicks(open.box(u"namen_eingabe"_s), u"Kestrel"_s);
 
     const EliteVoiceChanger& logic = open.changer()->logic();
+    // The typed name reached the logic: the results are its elite forms.
+    QCOMPARE(logic.ergebnis1(), ApplyEliteRules(u"Kestrel", EliteRules1));
     QVERIFY(!logic.ergebnis1().isEmpty());
     QCOMPARE(open.box(u"ergebnis1"_s)->text(), logic.ergebnis1());
     QCOMPARE(open.box(u"ergebnis2"_s)->text(), logic.ergebnis2());
