@@ -189,7 +189,8 @@ void TestEditorCommands::erase() {
     TempProfile profile(gameProfile("BotPack.VoiceBoss", "F5=speech 3 5 -1\r\nF6=Jump\r\n"));
     const CliRun result = run(profile, {u"erase"_s, u"--yes"_s});
     QCOMPARE(result.exitCode, 0);
-    QVERIFY(result.out.contains(u"Really delete all voice entrys in your KVuser.ini?"_s));
+    QVERIFY2(result.out.contains(u"Really delete all voice entrys in your KVuser.ini?"_s),
+             qPrintable(result.out + result.err));
     QCOMPARE(f5(profile), QString());
     QCOMPARE(ProfileFile(profile.path()).ReadEntry(u"Engine.Input"_s, u"F6"_s, {}, 100), u"Jump"_s);
 }

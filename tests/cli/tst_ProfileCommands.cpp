@@ -55,7 +55,7 @@ void ProfileCommandsTest::get() {
     QVERIFY(!path.isEmpty());
 
     const CliRun run = runCli(QStringList{u"--profile"_s, path, u"get"_s} + arguments);
-    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(run.out, out);
     QVERIFY(run.err.isEmpty());
 }
