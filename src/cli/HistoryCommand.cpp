@@ -50,7 +50,7 @@ int runHistory(const CliCommand& command, CliContext& context, const QStringList
     if (shown.isEmpty())
         context.out << "Parlomatic has not changed this profile yet." << Qt::endl;
     for (const HistoryRecord& record : shown) {
-        context.out << record.id << "  " << recordTimeText(record) << "  " << sourceName(record.source) << "  "
+        context.out << record.id << "  " << recordTimeText(record) << "  " << sourceWord(record.source) << "  "
                     << record.description;
         if (const QString state = recordStateText(record); !state.isEmpty())
             context.out << " (" << state << ')';

@@ -39,10 +39,6 @@ const char* sourceWord(ChangeSource source) {
     return "";
 }
 
-QString sourceName(ChangeSource source) {
-    return QString::fromLatin1(sourceWord(source));
-}
-
 QJsonObject HistoryRecord::toJson() const {
     QJsonArray changed;
     for (const EntryChange& entry : entries) {
@@ -56,7 +52,7 @@ QJsonObject HistoryRecord::toJson() const {
         undid.append(undoneId);
     QJsonObject object{{u"id"_s, id},
                        {u"time"_s, time.toUTC().toString(Qt::ISODateWithMs)},
-                       {u"source"_s, sourceName(source)},
+                       {u"source"_s, QLatin1StringView(sourceWord(source))},
                        {u"description"_s, description},
                        {u"gameRunning"_s, gameRunning},
                        {u"pending"_s, pending},

@@ -19,7 +19,6 @@ enum class ChangeSource { Window, CommandLine, NameChanger, Reapply };
 // The word for source that the history stores and the command line shows;
 // the window shows it translated.
 const char* sourceWord(ChangeSource source);
-QString sourceName(ChangeSource source);
 
 // One change of one profile in its history.
 struct HistoryRecord {
